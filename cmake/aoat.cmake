@@ -1,0 +1,37 @@
+# Shared build settings for the project's own targets.
+
+# Warnings as errors for our own code only.
+function(aoat_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror
+    -Wno-missing-field-initializers)
+endfunction()
+
+# The engine and the runtime work on Shift-JIS bytes: their narrow literals are
+# compiled to CP932. clang only knows UTF-8, so fuzz builds keep UTF-8 (the
+# harnesses exercise parsers, not messages).
+function(aoat_shift_jis target)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
+  endif()
+endfunction()
+
+# Collects the sources of a folder tree; new files are picked up without
+# editing the build files.
+function(aoat_sources out)
+  file(GLOB_RECURSE found CONFIGURE_DEPENDS ${ARGN})
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# Embeds FILE into the program as the resource NAME of TYPE ("BITMAP", "ICON",
+# "WAVE", ...), found at run time through platform::FindResource.
+function(aoat_embed_resource target type name file)
+  string(MAKE_C_IDENTIFIER "${type}_${name}" id)
+  set(out "${CMAKE_CURRENT_BINARY_DIR}/embedded_${id}.cpp")
+  add_custom_command(
+    OUTPUT "${out}"
+    COMMAND ${CMAKE_COMMAND} -DIN=${file} -DOUT=${out} -DTYPE=${type} -DNAME=${name} -DID=${id}
+            -P "${PROJECT_SOURCE_DIR}/cmake/embed.cmake"
+    DEPENDS "${file}" "${PROJECT_SOURCE_DIR}/cmake/embed.cmake"
+    VERBATIM)
+  target_sources(${target} PRIVATE "${out}")
+endfunction()

@@ -1,0 +1,102 @@
+// The platform services the engine and the runtime call: the stand-ins for the
+// Windows services the engine was designed on. Everything here forwards to the
+// installed backend (platform/backend.h) or is shared by both backends.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/backend.h"
+#include "platform/messages.h"
+#include "platform/surface.h"
+
+namespace platform {
+
+// ---- Clock
+uint32_t TimeMs();
+void WaitUntil(uint32_t deadline_ms);
+
+// ---- Message queue and window procedure
+using WindowProcedure = int64_t (*)(uint32_t message, uint64_t wparam, int64_t lparam);
+
+void SetWindowProcedure(WindowProcedure procedure);
+// Takes the next message without waiting (pumping the backend first); the
+// key-state table follows the key and button messages taken.
+bool PeekMessage(Message* out);
+// Blocks until a message is queued.
+void WaitMessage();
+void PostMessage(uint32_t message, uint64_t wparam, int64_t lparam);
+void PostQuitMessage(int exit_code);
+// Key messages produce character messages, as the window system's translation.
+void TranslateMessage(const Message& message);
+int64_t DispatchMessage(const Message& message);
+// Calls the window procedure at once.
+int64_t SendMessage(uint32_t message, uint64_t wparam, int64_t lparam);
+// What the window system does with a message the procedure passes on.
+int64_t DefWindowProc(uint32_t message, uint64_t wparam, int64_t lparam);
+// Key state as of the messages taken so far: bit 0x80 set while down.
+int16_t GetKeyState(uint32_t virtual_key);
+// Empties the queue and the key-state table (tests, and a new window).
+void ResetMessageQueue();
+
+// ---- Window
+bool CreateMainWindow(std::string_view title_sjis);
+// Destroys the window; the procedure receives the destroy message at once.
+void DestroyMainWindow();
+void SetWindowTitle(std::string_view title_sjis);
+std::string WindowTitle();
+void RaiseMainWindow();
+void MinimizeMainWindow();
+
+// ---- Pointer (640 x 480 display coordinates)
+// The window system's show counter: visible while the count is 0 or more.
+int ShowCursor(bool show);
+// The pointer shape over the window: false hides it there.
+void SetCursorShape(bool arrow);
+void ClipCursor(const std::optional<Rect>& area);
+void SetCursorPos(int x, int y);
+void EnableTextInput(bool enabled);
+
+// ---- Dialogs
+MessageBoxAnswer ShowMessageBox(MessageBoxKind kind, std::string_view caption_sjis,
+                                std::string_view text_sjis);
+void MessageBeep();
+
+// ---- Single instance
+enum class InstanceLock { kAcquired, kAlreadyRunning };
+// Takes the per-user lock named after `name`; a second holder is refused and
+// asks the first to raise its window when its title still equals `title`.
+InstanceLock AcquireInstanceLock(std::string_view name, std::string_view title_sjis);
+void ReleaseInstanceLock();
+// Where lock files live (overridable for tests).
+void SetInstanceLockFolder(const std::string& folder);
+
+// ---- Folders and files
+// The game folder (program folder of the engine), with a trailing '/'.
+const std::string& GameFolder();
+void SetGameFolder(const std::string& folder);
+// Where s.dat lives; the game folder unless it cannot be written.
+const std::string& SaveFolder();
+void SetSaveFolder(const std::string& folder);
+// The stand-in for the Windows folder: a per-user configuration folder.
+std::string ConfigFolder();
+// Finds an existing file for a name from the project (backslashes, any case,
+// Shift-JIS or UTF-8 components); nullopt when there is none.
+std::optional<std::string> ResolvePath(std::string_view name);
+// The path a new file of that name would be created at (folders resolved, the
+// last component converted to UTF-8).
+std::string PathForWriting(std::string_view name);
+
+// ---- System queries
+uint64_t FreeDiskBytes(const std::string& folder);
+uint64_t AvailableMemoryBytes();
+struct LocalDateTime {
+  int year, month, day, day_of_week, hour, minute, second;
+};
+LocalDateTime LocalTime();
+// Starts the desktop's mixer program when one is installed.
+void LaunchVolumeControl();
+
+}  // namespace platform

@@ -1,0 +1,110 @@
+// The one software surface type shared by both backends: pixels in memory with
+// a pitch, a pixel format given by its channel masks, an optional source colour
+// key, a lost flag, and the blits and fills the display driver offered.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace platform {
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  constexpr int Width() const { return right - left; }
+  constexpr int Height() const { return bottom - top; }
+  constexpr bool Empty() const { return right <= left || bottom <= top; }
+  constexpr bool operator==(const Rect&) const = default;
+};
+
+struct PixelFormat {
+  int bits_per_pixel = 16;
+  uint32_t r_mask = 0xF800;
+  uint32_t g_mask = 0x07E0;
+  uint32_t b_mask = 0x001F;
+
+  static constexpr PixelFormat Rgb565() { return {16, 0xF800, 0x07E0, 0x001F}; }
+  static constexpr PixelFormat Rgb555() { return {16, 0x7C00, 0x03E0, 0x001F}; }
+  static constexpr PixelFormat Xrgb8888() { return {32, 0xFF0000, 0x00FF00, 0x0000FF}; }
+  int BytesPerPixel() const { return (bits_per_pixel + 7) / 8; }
+  constexpr bool operator==(const PixelFormat&) const = default;
+};
+
+// A colour reference (0x00BBGGRR) converted to a raw pixel value the way the
+// platform's drawing converts it: each channel keeps its top bits.
+uint32_t ColorRefToPixel(const PixelFormat& format, uint32_t color_ref);
+// A raw pixel value back to a colour reference; the dropped low bits read 0.
+uint32_t PixelToColorRef(const PixelFormat& format, uint32_t pixel);
+
+enum class BltResult {
+  kOk,
+  kSurfaceLost,   // a surface involved must be restored first
+  kInvalidRect,   // a rectangle reaches outside its surface: nothing drawn
+  kLockFailed,
+};
+
+class Surface {
+ public:
+  Surface(int width_px, int height_px, PixelFormat format);
+  Surface(const Surface&) = delete;
+  Surface& operator=(const Surface&) = delete;
+  ~Surface();
+
+  int Width() const { return width_px_; }
+  int Height() const { return height_px_; }
+  int PitchBytes() const { return pitch_bytes_; }
+  const PixelFormat& Format() const { return format_; }
+  Rect Bounds() const { return {0, 0, width_px_, height_px_}; }
+
+  // Direct pixel access; Lock fails (nullptr) while the surface is lost.
+  uint8_t* Lock();
+  void Unlock();
+  bool Locked() const { return lock_count_ > 0; }
+  std::span<uint8_t> Bytes() { return pixels_; }
+  std::span<const uint8_t> Bytes() const { return pixels_; }
+  uint8_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * pitch_bytes_; }
+  const uint8_t* Row(int y) const {
+    return pixels_.data() + static_cast<size_t>(y) * pitch_bytes_;
+  }
+  uint32_t GetPixel(int x, int y) const;  // raw value; 0 outside
+  void SetPixel(int x, int y, uint32_t raw);  // ignored outside
+
+  // Source colour key (low and high value equal), in the raw encoding.
+  void SetColorKey(std::optional<uint32_t> raw_key) { color_key_ = raw_key; }
+  std::optional<uint32_t> ColorKey() const { return color_key_; }
+
+  // Loss: the display can declare every surface lost at once (the renderer
+  // lost its textures); blits then answer kSurfaceLost until Restore.
+  bool IsLost() const;
+  void Restore();
+
+  // Unscaled copy of `src_rect` of `src` to (dst_x, dst_y); both rectangles
+  // must lie inside their surfaces, else nothing is drawn.
+  BltResult BltFast(int dst_x, int dst_y, const Surface& src, const Rect& src_rect, bool keyed);
+  // Scaled copy of `src_rect` onto `dst_rect` (nearest sample).
+  BltResult BltStretch(const Rect& dst_rect, const Surface& src, const Rect& src_rect, bool keyed);
+  // Fill with a raw pixel value; the rectangle is clipped to the surface.
+  BltResult Fill(const Rect& rect, uint32_t raw);
+
+ private:
+  int width_px_;
+  int height_px_;
+  int pitch_bytes_;
+  PixelFormat format_;
+  std::vector<uint8_t> pixels_;
+  std::optional<uint32_t> color_key_;
+  int lock_count_ = 0;
+  uint64_t restored_generation_;
+};
+
+// Declares every surface lost (what a display switch does to video memory).
+void MarkAllSurfacesLost();
+// Number of times surfaces were declared lost so far.
+uint64_t SurfaceLossGeneration();
+
+}  // namespace platform

@@ -1,0 +1,102 @@
+// Window, pointer, clock and dialog services: thin forwards to the backend,
+// plus the state the window system keeps on the program's behalf (the pointer
+// show counter and shape) and the trace events of these services.
+#include "platform/platform.h"
+#include "platform/trace.h"
+
+namespace platform {
+namespace {
+
+struct PointerState {
+  int show_count = 0;
+  bool arrow_shape = true;
+};
+
+PointerState& Pointer() {
+  static PointerState state;
+  return state;
+}
+
+void ApplyPointerVisibility() {
+  if (!HasBackend()) return;
+  CurrentBackend().SetPointerVisible(Pointer().show_count >= 0 && Pointer().arrow_shape);
+}
+
+const char* KindName(MessageBoxKind kind) {
+  switch (kind) {
+    case MessageBoxKind::kInfo:
+      return "info";
+    case MessageBoxKind::kYesNo:
+      return "yesno";
+    case MessageBoxKind::kError:
+      return "error";
+  }
+  return "info";
+}
+
+const char* AnswerName(MessageBoxAnswer answer) {
+  switch (answer) {
+    case MessageBoxAnswer::kOk:
+      return "ok";
+    case MessageBoxAnswer::kYes:
+      return "yes";
+    case MessageBoxAnswer::kNo:
+      return "no";
+  }
+  return "ok";
+}
+
+}  // namespace
+
+uint32_t TimeMs() { return CurrentBackend().TimeMs(); }
+void WaitUntil(uint32_t deadline_ms) { CurrentBackend().WaitUntil(deadline_ms); }
+
+bool CreateMainWindow(std::string_view title_sjis) {
+  Pointer() = PointerState{};
+  return CurrentBackend().CreateMainWindow(title_sjis);
+}
+
+void DestroyMainWindow() {
+  if (!HasBackend() || !CurrentBackend().HasWindow()) return;
+  CurrentBackend().DestroyMainWindow();
+  SendMessage(msg::kDestroy, 0, 0);
+}
+
+void SetWindowTitle(std::string_view title_sjis) {
+  CurrentBackend().SetTitle(title_sjis);
+  TraceEvent("title").SjisText("text", title_sjis);
+}
+
+std::string WindowTitle() { return CurrentBackend().Title(); }
+void RaiseMainWindow() { CurrentBackend().RaiseWindow(); }
+void MinimizeMainWindow() { CurrentBackend().MinimizeWindow(); }
+
+int ShowCursor(bool show) {
+  Pointer().show_count += show ? 1 : -1;
+  ApplyPointerVisibility();
+  return Pointer().show_count;
+}
+
+void SetCursorShape(bool arrow) {
+  Pointer().arrow_shape = arrow;
+  ApplyPointerVisibility();
+}
+
+void ClipCursor(const std::optional<Rect>& area) { CurrentBackend().ConfinePointer(area); }
+void SetCursorPos(int x, int y) { CurrentBackend().WarpPointer(x, y); }
+void EnableTextInput(bool enabled) { CurrentBackend().SetTextInput(enabled); }
+
+MessageBoxAnswer ShowMessageBox(MessageBoxKind kind, std::string_view caption_sjis,
+                                std::string_view text_sjis) {
+  const MessageBoxAnswer answer = CurrentBackend().ShowMessageBox(kind, caption_sjis, text_sjis);
+  TraceEvent("msgbox")
+      .Text("kind", KindName(kind))
+      .SjisText("caption", caption_sjis)
+      .SjisText("text", text_sjis)
+      .Text("answer", AnswerName(answer));
+  return answer;
+}
+
+void MessageBeep() { CurrentBackend().Beep(); }
+
+}  // namespace platform

@@ -1,0 +1,1 @@
+// The embedded resources are generated next to this file by the build.

@@ -1,0 +1,34 @@
+// Helpers shared by the tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace test_support {
+
+// A fresh folder under the system's temporary folder, removed on destruction.
+class TempFolder {
+ public:
+  TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  ~TempFolder();
+  const std::filesystem::path& Path() const { return path_; }
+  // Writes `bytes` to a file below the folder (creating folders) and returns its path.
+  std::filesystem::path Write(const std::string& relative, std::string_view bytes) const;
+  std::string Read(const std::string& relative) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// UTF-8 text as Shift-JIS bytes (tests are compiled as UTF-8; the engine
+// works on Shift-JIS).
+std::string Sjis(std::string_view utf8);
+
+// The repository's source folder and the build folder.
+std::filesystem::path SourceDir();
+std::filesystem::path BinaryDir();
+
+}  // namespace test_support
