@@ -70,6 +70,14 @@ class Backend {
   virtual MessageBoxAnswer ShowMessageBox(MessageBoxKind kind, std::string_view caption,
                                           std::string_view text) = 0;
   virtual void Beep() = 0;
+
+  // Audio output: the backend pulls `render` for interleaved stereo 16-bit
+  // frames at kAudioRateHz (SDL: from its audio thread; headless: once per
+  // frame, also writing --audio-out). False when there is no device.
+  using AudioRender = void (*)(int16_t* frames, int frame_count);
+  static constexpr int kAudioRateHz = 44100;
+  virtual bool OpenAudio(AudioRender render) = 0;
+  virtual void CloseAudio() = 0;
 };
 
 // Installs the backend every platform function forwards to.

@@ -2,7 +2,9 @@
 // translated native events; the main loop takes them one at a time and
 // dispatches them to the window procedure.
 #include <array>
+#include <algorithm>
 #include <deque>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -14,6 +16,7 @@ struct QueueState {
   std::array<bool, 256> key_down{};
   std::array<bool, 256> toggled{};
   WindowProcedure procedure = nullptr;
+  std::vector<EventSource> sources;
 };
 
 QueueState& State() {
@@ -75,13 +78,22 @@ int CharacterOfKey(uint32_t key) {
   }
 }
 
+void PollEventSources() {
+  // Copied, so that a source may remove itself while being polled.
+  const auto sources = State().sources;
+  for (const EventSource source : sources) source();
+}
+
 }  // namespace
 
 void SetWindowProcedure(WindowProcedure procedure) { State().procedure = procedure; }
 
 bool PeekMessage(Message* out) {
   auto& s = State();
-  if (s.messages.empty() && HasBackend()) CurrentBackend().PumpEvents();
+  if (s.messages.empty()) {
+    PollEventSources();
+    if (HasBackend()) CurrentBackend().PumpEvents();
+  }
   if (s.messages.empty()) return false;
   *out = s.messages.front();
   s.messages.pop_front();
@@ -91,7 +103,18 @@ bool PeekMessage(Message* out) {
 
 void WaitMessage() {
   auto& s = State();
-  while (s.messages.empty() && HasBackend()) CurrentBackend().WaitEvents();
+  PollEventSources();
+  while (s.messages.empty() && HasBackend()) {
+    CurrentBackend().WaitEvents();
+    PollEventSources();
+  }
+}
+
+void AddEventSource(EventSource source) { State().sources.push_back(source); }
+
+void RemoveEventSource(EventSource source) {
+  auto& sources = State().sources;
+  sources.erase(std::remove(sources.begin(), sources.end(), source), sources.end());
 }
 
 void PostMessage(uint32_t message, uint64_t wparam, int64_t lparam) {

@@ -40,6 +40,11 @@ int64_t DefWindowProc(uint32_t message, uint64_t wparam, int64_t lparam);
 int16_t GetKeyState(uint32_t virtual_key);
 // Empties the queue and the key-state table (tests, and a new window).
 void ResetMessageQueue();
+// A source of messages polled on the main thread whenever the queue is pumped
+// (for example the music player posting its end-of-song notice).
+using EventSource = void (*)();
+void AddEventSource(EventSource source);
+void RemoveEventSource(EventSource source);
 
 // ---- Window
 bool CreateMainWindow(std::string_view title_sjis);

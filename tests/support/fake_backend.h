@@ -63,6 +63,12 @@ class FakeBackend : public platform::Backend {
                                             std::string_view caption,
                                             std::string_view text) override;
   void Beep() override { ++beep_count; }
+  bool OpenAudio(AudioRender render) override {
+    if (!audio_available) return false;
+    audio_render = render;
+    return true;
+  }
+  void CloseAudio() override { audio_render = nullptr; }
 
   // What the test controls and inspects.
   uint32_t now_ms = 1000;
@@ -84,6 +90,8 @@ class FakeBackend : public platform::Backend {
   std::deque<platform::MessageBoxAnswer> answers;  // default: ok / yes
   std::vector<RecordedBox> boxes;
   int beep_count = 0;
+  bool audio_available = true;
+  AudioRender audio_render = nullptr;  // the test pulls audio through it
 };
 
 }  // namespace test_support
