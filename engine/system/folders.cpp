@@ -1,5 +1,5 @@
-// The program folder every asset path starts with, the optional installation
-// folder, and the command line.
+// The program folder every asset path starts with, and the optional
+// installation folder.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -76,15 +76,3 @@ void elSystem::CheckInstall(const char* FileName) {
   const std::string folder = el::InstallFolderFromLine(line);
   el::CopyWholeCharacters(InstallDirectory, folder);
 }
-
-char* elSystem::Parameter() {
-  return _CommandLine;
-}
-
-namespace el {
-
-void CopyCommandLine(std::string_view command_line) {
-  CopyWholeCharacters(_CommandLine, command_line);
-}
-
-}  // namespace el
