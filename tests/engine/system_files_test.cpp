@@ -86,6 +86,15 @@ TEST_F(SystemFiles, GameFolderTooLongForTheBufferGivesNoFolderRatherThanAWrongOn
   EXPECT_STREQ(elSystem::Directory(0), "");
 }
 
+TEST_F(SystemFiles, FolderNameTooLongToKeepFallsBackToTheProgramFolder) {
+  std::snprintf(elSystem::InstallDirectory, sizeof(elSystem::InstallDirectory), "D:\\X");
+  EXPECT_STREQ(elSystem::Directory(1), "D:\\X\\B\\");
+  const fs::path long_name = temp.Path() / std::string(130, 'n');
+  fs::create_directories(long_name);
+  platform::SetGameFolder(long_name.string());
+  EXPECT_EQ(std::string(elSystem::Directory(1)), EngineForm(long_name.string() + "/"));
+}
+
 TEST_F(SystemFiles, CheckInstallReadsTheFirstLineOfTheFile) {
   struct Case {
     const char* name;
