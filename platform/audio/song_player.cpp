@@ -152,8 +152,14 @@ void CloseSong() {
   SongState& s = Song();
   std::lock_guard lock(MixerMutex());
   DeletePlayer(s);
-  // Every voice ends at once; the reverb rings out.
-  if (s.synth != nullptr) fluid_synth_all_sounds_off(s.synth, -1);
+  // A closed device is silent: the reset clears the effects, the sounds-off
+  // after it ends every voice, and one block rendered unheard carries both out.
+  if (s.synth != nullptr) {
+    fluid_synth_system_reset(s.synth);
+    fluid_synth_all_sounds_off(s.synth, -1);
+    fluid_synth_write_float(s.synth, kMixChunkFrames, s.left.data(), 0, 1, s.right.data(), 0, 1);
+  }
+  s.tail_frames = 0;
   s.bytes.clear();
   s.open = s.readable = s.seek_pending = s.playing = s.at_end = s.end_reached = false;
 }

@@ -51,6 +51,7 @@ class SoundTest : public ::testing::Test {
     elSound::DestroyObject();
     ResetSoundTable();
     elSound::Ok = 0;
+    FrameTime = 0.0f;
     platform::ResetBackend();
   }
 
@@ -92,5 +93,17 @@ class SoundTest : public ::testing::Test {
   test_support::FakeBackend* fake_ = nullptr;
   test_support::TempFolder folder_;
 };
+
+// One sound pack record.
+inline std::string PackRecord(const std::string& name, const std::string& format_record,
+                              const std::string& samples) {
+  return test_support::U32(static_cast<uint32_t>(samples.size())) + name + '\0' +
+         test_support::U32(static_cast<uint32_t>(format_record.size())) + format_record + samples;
+}
+
+// The 18-byte format record of a PCM wave.
+inline std::string PcmRecord(uint16_t channels, uint32_t rate_hz, uint16_t bits) {
+  return test_support::PcmFields(channels, rate_hz, bits) + test_support::U16(0);
+}
 
 }  // namespace sound_test

@@ -236,7 +236,6 @@ TEST_F(MciSequencer, CommandsAndNoticesAreTraced) {
 
 TEST_F(MciSequencer, ThePlayingSongIsHeardInTheMix) {
   if (platform::FindSoundFont().empty()) GTEST_SKIP() << "no sound font installed";
-  PullMs(2100);  // what earlier songs left ringing
   ASSERT_EQ(OpenSong(song_), 0u);
   const auto silent = PullMs(50);
   Send("play midi");
@@ -249,9 +248,7 @@ TEST_F(MciSequencer, ThePlayingSongIsHeardInTheMix) {
   EXPECT_EQ(energy(silent), 0.0);
   EXPECT_GT(energy(heard), 100.0);
   Send("close midi");
-  const auto closing = PullMs(50);
-  EXPECT_LT(energy(closing), energy(heard) / 4);
-  PullMs(2000);  // the reverb has rung out
+  PullMs(10);  // voices fade out within a few milliseconds
   EXPECT_EQ(energy(PullMs(50)), 0.0);
 }
 
