@@ -29,6 +29,10 @@ class SdlBackendTest : public ::testing::Test {
   void SetUp() override {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // SDL's software paths: no GL driver is loaded (its allocations outlive
+    // the test and would read as leaks).
+    setenv("SDL_RENDER_DRIVER", "software", 1);
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
     platform::ResetMessageQueue();
     platform::SetWindowProcedure(&Record);
     sent().clear();
