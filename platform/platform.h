@@ -88,7 +88,8 @@ void SetSaveFolder(const std::string& folder);
 // The stand-in for the Windows folder: a per-user configuration folder.
 std::string ConfigFolder();
 // Finds an existing file for a name from the project (backslashes, any case,
-// Shift-JIS or UTF-8 components); nullopt when there is none.
+// Shift-JIS or UTF-8 components); nullopt when there is none. Relative names
+// start in the game folder.
 std::optional<std::string> ResolvePath(std::string_view name);
 // The path a new file of that name would be created at (folders resolved, the
 // last component converted to UTF-8).

@@ -46,12 +46,11 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
-// The name up to its first NUL (as the engine's C strings end), with
-// backslashes turned into slashes. In Shift-JIS the second byte of a
-// double-byte character can be 5C, the backslash: it stays. A name that is
+// Backslashes turned into slashes. In Shift-JIS the second byte of a
+// double-byte character can be 5C, the backslash: it stays. Text that is
 // valid UTF-8 is taken as UTF-8 (Shift-JIS Japanese rarely is).
-std::string Normalize(std::string_view name) {
-  std::string path(name.substr(0, name.find('\0')));
+std::string SlashesFor(std::string_view name) {
+  std::string path(name);
   const bool shift_jis = !IsValidUtf8(path);
   for (size_t i = 0; i < path.size(); ++i) {
     const auto byte = static_cast<uint8_t>(path[i]);
@@ -63,6 +62,38 @@ std::string Normalize(std::string_view name) {
     }
   }
   return path;
+}
+
+std::string WithBackslashes(std::string path) {
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+// The ways a name may be meant, most likely first. Names end at their first
+// NUL, as the engine's C strings do. Relative names start in the game folder.
+// The engine writes the game folder (UTF-8) with backslashes in front of
+// Shift-JIS names, so a known folder at the front is split off and only the
+// rest is read as Shift-JIS. Last, every backslash as a separator.
+std::vector<std::string> Candidates(std::string_view name) {
+  std::string raw(name.substr(0, name.find('\0')));
+  if (raw.empty()) return {};
+  if (raw.front() != '/' && raw.front() != '\\') raw = GameFolder() + raw;
+  std::vector<std::string> candidates;
+  for (std::string folder : {GameFolder(), ConfigFolder() + "/"}) {
+    for (const std::string& form : {folder, WithBackslashes(folder)}) {
+      if (candidates.empty() && raw.compare(0, form.size(), form) == 0) {
+        candidates.push_back(folder + SlashesFor(std::string_view(raw).substr(form.size())));
+      }
+    }
+  }
+  const std::string whole = SlashesFor(raw);
+  std::string plain = raw;
+  std::replace(plain.begin(), plain.end(), '\\', '/');
+  for (const std::string& candidate : {whole, plain}) {
+    if (std::find(candidates.begin(), candidates.end(), candidate) == candidates.end())
+      candidates.push_back(candidate);
+  }
+  return candidates;
 }
 
 bool IsAscii(std::string_view s) {
@@ -157,31 +188,49 @@ std::optional<std::string> ResolveComponents(const std::string& path) {
   return Exists(resolved) ? std::optional<std::string>(resolved) : std::nullopt;
 }
 
-}  // namespace
+// New names are created in UTF-8: components that are not UTF-8 already are
+// converted from Shift-JIS.
+std::string ComponentsToUtf8(const std::string& path) {
+  std::string out;
+  size_t pos = 0;
+  while (pos <= path.size()) {
+    const size_t end = std::min(path.find('/', pos), path.size());
+    const std::string_view component = std::string_view(path).substr(pos, end - pos);
+    out += IsValidUtf8(component) ? std::string(component) : Cp932ToUtf8(component);
+    if (end < path.size()) out.push_back('/');
+    pos = end + 1;
+  }
+  return out;
+}
 
-std::optional<std::string> ResolvePath(std::string_view name) {
-  const std::string path = Normalize(name);
+std::optional<std::string> ResolveNormalized(const std::string& path) {
   if (path.empty() || path.size() > kMaxPathBytes) return std::nullopt;
   if (Exists(path)) return path;
   return ResolveComponents(path);
 }
 
-std::string PathForWriting(std::string_view name) {
-  const std::string path = Normalize(name);
-  if (path.empty() || path.size() > kMaxPathBytes) return path;
-  if (auto existing = ResolvePath(path)) return *existing;
-  const size_t slash = path.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-  const std::string last = path.substr(folder.size());
-  std::string base = folder;
-  if (!folder.empty()) {
-    if (auto found = ResolvePath(folder)) {
-      base = *found;
-    } else if (!IsAscii(folder)) {
-      base = Cp932ToUtf8(folder);
-    }
+}  // namespace
+
+std::optional<std::string> ResolvePath(std::string_view name) {
+  for (const std::string& path : Candidates(name)) {
+    if (auto found = ResolveNormalized(path)) return found;
   }
-  return Join(base, IsAscii(last) ? last : Cp932ToUtf8(last));
+  return std::nullopt;
+}
+
+std::string PathForWriting(std::string_view name) {
+  const std::vector<std::string> candidates = Candidates(name);
+  if (candidates.empty()) return {};
+  for (const std::string& path : candidates) {
+    if (auto existing = ResolveNormalized(path)) return *existing;
+  }
+  const std::string& path = candidates.front();
+  if (path.size() > kMaxPathBytes) return path;
+  const size_t slash = path.rfind('/');
+  const std::string folder = path.substr(0, slash + 1);
+  const std::string last = path.substr(folder.size());
+  const auto found = ResolveNormalized(folder);
+  return Join(found ? *found : ComponentsToUtf8(folder), ComponentsToUtf8(last));
 }
 
 }  // namespace platform

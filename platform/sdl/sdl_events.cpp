@@ -110,10 +110,12 @@ void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
 void SdlBackend::HandleKey(const SDL_KeyboardEvent& event) {
   const bool down = event.type == SDL_KEYDOWN;
   const int scancode = event.keysym.scancode;
-  // Repeats and the release of a key the backend took stay with it.
+  // Repeats and the release of a key the backend took stay with it; a new
+  // press (its release may have gone to another window) is a key again.
   if (swallowed_scancodes_.count(scancode) != 0) {
-    if (!down) swallowed_scancodes_.erase(scancode);
-    return;
+    if (down && event.repeat != 0) return;
+    swallowed_scancodes_.erase(scancode);
+    if (!down) return;
   }
   const Uint16 mod = event.keysym.mod;
   const KeyContext context{CurrentLayout(), (mod & KMOD_NUM) != 0, (mod & KMOD_SHIFT) != 0};

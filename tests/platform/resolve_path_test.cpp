@@ -2,6 +2,7 @@
 // and hostile names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/platform.h"
@@ -78,6 +79,32 @@ TEST_F(ResolvePathTest, WritingPathsReuseExistingFilesAndFolders) {
   EXPECT_EQ(platform::PathForWriting(base_ + "LYOUT\\s.dat"), base_ + "lyout/s.dat");
   EXPECT_EQ(platform::PathForWriting(base_ + Sjis("画像\\保存.bmp")), base_ + "画像/保存.bmp");
   EXPECT_EQ(platform::PathForWriting(base_ + Sjis("新\\保存.bmp")), base_ + "新/保存.bmp");
+}
+
+}  // namespace
+
+namespace {
+
+// The engine names files as its program folder (the game folder written with
+// backslashes) followed by a Shift-JIS name; relative names start there too.
+TEST(ResolvePathInGameFolder, EngineFormAndRelativeNamesStartInTheGameFolder) {
+  test_support::TempFolder temp;
+  // A UTF-8 folder name whose last byte reads as a Shift-JIS lead byte.
+  const std::string game = (temp.Path() / "データ" / "ゲームあ").string() + "/";
+  temp.Write("データ/ゲームあ/" + Sjis("音楽") + "/" + Sjis("曲ソ.mid"), "s");
+  temp.Write("データ/ゲームあ/lyout/Mark.bmp", "m");
+  platform::SetGameFolder(game);
+  std::string engine_form = game;
+  std::replace(engine_form.begin(), engine_form.end(), '/', '\\');
+  const std::string song = game + Sjis("音楽") + "/" + Sjis("曲ソ.mid");
+  EXPECT_EQ(platform::ResolvePath(engine_form + Sjis("音楽\\曲ソ.mid")).value_or(""), song);
+  EXPECT_EQ(platform::ResolvePath(Sjis("音楽\\曲ソ.MID")).value_or(""), song);
+  EXPECT_EQ(platform::ResolvePath(engine_form + "LYOUT\\mark.bmp").value_or(""),
+            game + "lyout/Mark.bmp");
+  EXPECT_EQ(platform::ResolvePath("data.aoat"), std::nullopt);
+  EXPECT_EQ(platform::PathForWriting(engine_form + "s.dat"), game + "s.dat");
+  EXPECT_EQ(platform::PathForWriting(engine_form + Sjis("新\\保存.bmp")), game + "新/保存.bmp");
+  platform::SetGameFolder("");
 }
 
 }  // namespace

@@ -29,6 +29,10 @@ class SdlBackendTest : public ::testing::Test {
   void SetUp() override {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // SDL's software paths: no GL driver is loaded (its allocations outlive
+    // the test and would read as leaks).
+    setenv("SDL_RENDER_DRIVER", "software", 1);
+    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
     platform::ResetMessageQueue();
     platform::SetWindowProcedure(&Record);
     sent().clear();
@@ -78,8 +82,9 @@ void PushButton(Uint8 button, bool down, Uint8 clicks, int x, int y) {
   SDL_PushEvent(&e);
 }
 
-void PushKey(SDL_Scancode scancode, bool down, Uint16 mod = KMOD_NONE) {
+void PushKey(SDL_Scancode scancode, bool down, Uint16 mod = KMOD_NONE, bool repeat = false) {
   SDL_Event e{};
+  e.key.repeat = repeat ? 1 : 0;
   e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
   e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
   e.key.keysym.scancode = scancode;
@@ -163,13 +168,16 @@ TEST_F(SdlBackendTest, AltEnterAndF12StayWithTheBackend) {
   platform::SetSaveFolder(saves.Path().string());
   ASSERT_TRUE(Open(1));
   PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT);
-  PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT);  // repeat
+  PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT, true);  // auto-repeat
   PushKey(SDL_SCANCODE_RETURN, false, KMOD_LALT);
   PushKey(SDL_SCANCODE_F12, true);
   PushKey(SDL_SCANCODE_F12, false);
+  PushKey(SDL_SCANCODE_RETURN, true);  // a plain Enter is the program's again
   const auto messages = TakeAll();
   platform::SetSaveFolder("");
-  EXPECT_TRUE(messages.empty());
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].message, msg::kKeyDown);
+  EXPECT_EQ(messages[0].wparam, vk::kReturn);
   int pictures = 0;
   for (const auto& entry : std::filesystem::directory_iterator(saves.Path())) {
     pictures += entry.path().extension() == ".png" ? 1 : 0;
@@ -221,6 +229,35 @@ TEST_F(SdlBackendTest, PresentAndDisplayModeRules) {
   back.Fill(back.Bounds(), 0xF800);
   backend.Present(back, back.Bounds());
   backend.EndFrame();
+}
+
+}  // namespace
+
+namespace {
+
+void SilentRender(int16_t* frames, int count) {
+  for (int i = 0; i < count * 2; ++i) frames[i] = 0;
+}
+
+TEST(SdlAudio, OpensOnTheDummyDriverAndRefusesWithoutADevice) {
+  setenv("SDL_VIDEODRIVER", "offscreen", 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  auto backend = platform::CreateSdlBackend({true, 1, platform::ScaleMode::kFit});
+  ASSERT_NE(backend, nullptr);
+  EXPECT_TRUE(backend->OpenAudio(&SilentRender));
+  backend->Beep();  // mixed into the open device
+  backend->CloseAudio();
+  backend->Beep();  // on a device of its own
+  EXPECT_FALSE(backend->OpenAudio(nullptr));
+  backend.reset();
+
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  backend = platform::CreateSdlBackend({true, 1, platform::ScaleMode::kFit});
+  ASSERT_NE(backend, nullptr);
+  EXPECT_FALSE(backend->OpenAudio(&SilentRender));
+  backend->Beep();  // silent
+  backend.reset();
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
 }
 
 }  // namespace
