@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/el.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/sjis_text.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
 #include "runtime/runtime.h"
@@ -97,7 +97,7 @@ int elMutexCheck(const char* Name) {
 namespace runtime {
 
 void CopyCommandLine(std::string_view command_line) {
-  el::CopyCommandLine(ToShiftJis(command_line));
+  el::CopyWholeCharacters(_CommandLine, ToShiftJis(command_line));
 }
 
 }  // namespace runtime

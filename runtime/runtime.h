@@ -77,10 +77,6 @@ struct WindowProcHooks {
 };
 void SetWindowProcHooks(const WindowProcHooks& hooks);
 
-// Asks the music device for its mode ("status midi mode"); the reply is
-// zero-terminated within `size` bytes.
-void QueryMidiMode(char* reply, size_t size);
-
 // Copies the command line (UTF-8) into `_CommandLine` in Shift-JIS, cut to 255
 // bytes between characters; characters without a Shift-JIS form become '?'.
 void CopyCommandLine(std::string_view command_line);

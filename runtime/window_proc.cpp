@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/el.h"
+#include "platform/audio/mci.h"
 #include "platform/platform.h"
 #include "runtime/input_messages.h"
 #include "runtime/runtime.h"
@@ -21,7 +22,7 @@ void QueryMusicMode(char* reply, size_t size) {
   if (g_hooks.query_midi_mode)
     g_hooks.query_midi_mode(reply, size);
   else
-    QueryMidiMode(reply, size);
+    platform::MciSendString("status midi mode", reply, size, 0);
 }
 
 void ReplayMusic() {

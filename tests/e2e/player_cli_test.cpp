@@ -1,0 +1,90 @@
+// The player program run as a user runs it: its command line, its exit status
+// and a short headless run with a trace.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "tests/support/support.h"
+
+namespace {
+
+using test_support::TempFolder;
+
+struct RunResult {
+  int exit_code = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the player with `args` (already quoted for the shell) in `folder`,
+// which also keeps its standard output and error.
+RunResult RunPlayer(const TempFolder& folder, const std::string& args) {
+  const std::string player = (test_support::BinaryDir() / "aoat-player").string();
+  const std::string out = (folder.Path() / "stdout.txt").string();
+  const std::string err = (folder.Path() / "stderr.txt").string();
+  const std::string command = "cd '" + folder.Path().string() + "' && '" + player + "' " + args +
+                              " > '" + out + "' 2> '" + err + "' < /dev/null";
+  const int status = std::system(command.c_str());
+  RunResult result;
+  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+  result.out = folder.Read("stdout.txt");
+  result.err = folder.Read("stderr.txt");
+  return result;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST(PlayerCommandLine, HelpAndVersionExitWithZero) {
+  TempFolder folder;
+  const RunResult help = RunPlayer(folder, "--help");
+  EXPECT_EQ(help.exit_code, 0);
+  EXPECT_TRUE(Contains(help.out, "Usage: aoat-player [options] [GAME_DIR]")) << help.out;
+  const RunResult version = RunPlayer(folder, "--version");
+  EXPECT_EQ(version.exit_code, 0);
+  EXPECT_TRUE(Contains(version.out, "aoat-player ")) << version.out;
+}
+
+TEST(PlayerCommandLine, WrongCommandLineExitsWithTwoAndSaysWhy) {
+  TempFolder folder;
+  for (const char* args : {"--bogus", "--scale 0", "--scale", "a b", "--script s.txt"}) {
+    SCOPED_TRACE(args);
+    const RunResult run = RunPlayer(folder, args);
+    EXPECT_EQ(run.exit_code, 2);
+    EXPECT_TRUE(Contains(run.err, "aoat-player: ")) << run.err;
+    EXPECT_TRUE(Contains(run.err, "--help")) << run.err;
+    EXPECT_TRUE(run.out.empty());
+  }
+}
+
+TEST(PlayerCommandLine, MissingGameFolderIsAStartFailure) {
+  TempFolder folder;
+  const RunResult run = RunPlayer(folder, "--headless no-such-folder");
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_TRUE(Contains(run.err, "no-such-folder")) << run.err;
+}
+
+TEST(PlayerHeadless, EmptyGameRunsItsFramesAndExitsWithZero) {
+  TempFolder folder;
+  folder.Write("game/readme.txt", "no data.aoat here");
+  folder.Write("script.txt", "frames 3\n");
+  const RunResult run =
+      RunPlayer(folder, "--headless --script script.txt --trace trace.jsonl game");
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  const std::string trace = folder.Read("trace.jsonl");
+  EXPECT_TRUE(Contains(trace, R"("ev":"screen","no":1})")) << trace;
+  EXPECT_TRUE(Contains(trace, R"("ev":"exit","code":0})")) << trace;
+}
+
+TEST(PlayerHeadless, TraceToStandardOutput) {
+  TempFolder folder;
+  folder.Write("game/.keep", "");
+  const RunResult run = RunPlayer(folder, "--headless --trace - game");
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_TRUE(Contains(run.out, R"("ev":"exit","code":0})")) << run.out;
+}
+
+}  // namespace
