@@ -178,4 +178,36 @@ TEST_F(DrawBlit, ALostSurfaceFoundByABlitReloadsThePictures) {
   EXPECT_EQ(Back(0, 0), kGreenRaw);
 }
 
+TEST_F(DrawBlit, EveryCopyThatMeetsALostSurfaceReloads) {
+  WriteBmp("g.bmp", Plain(4, 4, 0x00FF00, 0x00FF00));
+  const int n = elDraw::LoadObject("g.bmp", 2);
+  const struct {
+    const char* name;
+    void (*copy)(int sprite);
+  } copies[] = {
+      {"Layer", [](int s) { elDraw::Layer(0, 0, s, 0, 0, 4, 4); }},
+      {"DirectLayer", [](int s) { elDraw::DirectLayer(0, 0, s, 0, 0, 4, 4); }},
+      {"SpriteLayer", [](int s) { elDraw::SpriteLayer(1, 0, 0, s, 0, 0, 4, 4); }},
+      {"DirectSpriteLayer", [](int s) { elDraw::DirectSpriteLayer(1, 0, 0, s, 0, 0, 4, 4); }},
+      {"StretchLayer", [](int s) { elDraw::StretchLayer(0, 0, s, 0, 0, 4, 4, 8, 8); }},
+      {"DirectStretchLayer", [](int s) { elDraw::DirectStretchLayer(0, 0, s, 0, 0, 4, 4, 8, 8); }},
+      {"SpriteScreen", [](int s) { elDraw::SpriteScreen(s, 0, 0, 4, 4); }},
+      {"Refresh", [](int) { elDraw::Refresh(); }},
+  };
+  for (const auto& c : copies) {
+    const platform::Surface* before = Sprite[n].Object.get();
+    platform::MarkAllSurfacesLost();
+    c.copy(n);
+    EXPECT_NE(Sprite[n].Object.get(), before) << c.name;
+    EXPECT_FALSE(DDBack->IsLost()) << c.name;
+    EXPECT_FALSE(Sprite[1].Object->IsLost()) << c.name;
+  }
+  // The fills ignore their results: no reload.
+  const platform::Surface* before = Sprite[n].Object.get();
+  platform::MarkAllSurfacesLost();
+  elDraw::Clear();
+  EXPECT_EQ(Sprite[n].Object.get(), before);
+  EXPECT_TRUE(DDBack->IsLost());
+}
+
 }  // namespace

@@ -144,6 +144,21 @@ TEST_F(DrawPresent, ShowFpsMeasuresOverTwoSecondWindows) {
   EXPECT_EQ(elDraw::FpsCnt, 1);
 }
 
+TEST_F(DrawPresent, DebugTextIsWhiteOnDarkBlue) {
+  elDraw::Clear();
+  elDraw::ShowFormat(100, 100, "%d fps", 60);
+  int blue = 0, white = 0;
+  for (int y = 100; y < 112; ++y) {
+    for (int x = 100; x < 140; ++x) {
+      blue += Back(x, y) == 0x0010;  // RGB 0, 0, 128
+      white += Back(x, y) == 0xFFFF;
+    }
+  }
+  EXPECT_GT(blue, 0);
+  EXPECT_GT(white, 0);
+  EXPECT_EQ(Back(99, 100), 0u);
+}
+
 class DrawSaveBitmap : public DisplayTest {};
 
 TEST_F(DrawSaveBitmap, WritesTheTwentyFourBitLayoutBottomUp) {
