@@ -83,25 +83,22 @@ bool StretchPixels(Surface& dst, const Rect& dst_rect, const Surface& src, const
     columns[x] = reference::StretchSample(src_rect.left, src_rect.Width(), width, x);
   Pixel key{};
   const bool use_key = keyed && KeyAsPixel(src, &key);
-  int previous_sy = -1;
+  // Each source row is sampled once into `row`, then laid on every
+  // destination row that shows it.
+  std::vector<Pixel> row(static_cast<size_t>(width));
+  int sampled_y = -1;
   for (int y = 0; y < dst_rect.Height(); ++y) {
     const int sy = reference::StretchSample(src_rect.top, src_rect.Height(), dst_rect.Height(), y);
+    if (sy != sampled_y) {
+      const Pixel* in = PixelAt<Pixel>(src, 0, sy);
+      for (int x = 0; x < width; ++x) row[x] = in[columns[x]];
+      sampled_y = sy;
+    }
     Pixel* out = PixelAt<Pixel>(dst, dst_rect.left, dst_rect.top + y);
-    if (!use_key && sy == previous_sy) {
-      std::memcpy(out, PixelAt<Pixel>(dst, dst_rect.left, dst_rect.top + y - 1),
-                  static_cast<size_t>(width) * sizeof(Pixel));
-      continue;
-    }
-    const Pixel* in = PixelAt<Pixel>(src, 0, sy);
-    if (use_key) {
-      for (int x = 0; x < width; ++x) {
-        const Pixel s = in[columns[x]];
-        out[x] = s == key ? out[x] : s;
-      }
-    } else {
-      for (int x = 0; x < width; ++x) out[x] = in[columns[x]];
-    }
-    previous_sy = sy;
+    if (use_key)
+      KeyedRow(out, row.data(), width, key);
+    else
+      std::memcpy(out, row.data(), static_cast<size_t>(width) * sizeof(Pixel));
   }
   return true;
 }

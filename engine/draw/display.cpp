@@ -120,6 +120,7 @@ std::optional<SetupFailure> OpenDisplay(int width_px, int height_px, int memory,
                                         int (*desktop_bits)()) {
   (void)memory;  // every surface lives in memory the display can reach
   DDObject = 0;
+  elDraw::ReleaseDC();  // a held context must not outlive the surface
   DDFront.reset();
   DDBack.reset();
   if (width_px == -1) {

@@ -27,8 +27,12 @@ struct Painter {
   void Span(int y, int x0, int x1) const {
     x0 = std::max(x0, 0);
     x1 = std::min(x1, target.Width() - 1);
+    if (brush.style == Brush::Style::kSolid) {
+      target.Fill({x0, y, x1 + 1, y + 1}, brush_raw);
+      return;
+    }
     for (int x = x0; x <= x1; ++x) {
-      if (brush.style == Brush::Style::kSolid || HatchBit(x, y))
+      if (HatchBit(x, y))
         target.SetPixel(x, y, brush_raw);
       else if (opaque_background)
         target.SetPixel(x, y, bk_raw);

@@ -1,0 +1,214 @@
+// The end of a frame: presentation, the fade mask, the help overlay, the
+// frame-rate measurement and the saved bitmap.
+#include <cstring>
+
+#include "tests/engine/draw_fixture.h"
+
+namespace {
+
+using test_support::BmpSpec;
+using test_support::DisplayTest;
+
+class DrawPresent : public DisplayTest {
+ protected:
+  // A 640 x 48 mask strip whose frame k (0..9) is black (the key) except
+  // one pixel at (k, 0) of the frame, of colour k + 1.
+  void LoadMaskStrip() {
+    BmpSpec spec;
+    spec.width = 640, spec.height = 48, spec.bpp = 16, spec.compression = 3;
+    spec.masks[0] = 0xF800, spec.masks[1] = 0x07E0, spec.masks[2] = 0x001F;
+    spec.pixel = [](int x, int y) {
+      const int frame = x / 64;
+      return (y == 0 && x % 64 == frame) ? static_cast<uint32_t>(frame + 1) : 0u;
+    };
+    WriteBmp("mask.bmp", spec);
+    elDraw::LoadMask("mask.bmp");
+    ASSERT_NE(elDraw::MaskBMP, 0);
+  }
+  // Which mask frame the last Refresh drew (0 for none), read at tile (3, 2).
+  static int DrawnFrame() {
+    for (int k = 0; k < 10; ++k)
+      if (Back(64 * 3 + k, 48 * 2) == static_cast<uint32_t>(k + 1)) return k + 1;
+    return 0;
+  }
+};
+
+TEST_F(DrawPresent, RefreshHandsTheBackSurfaceToTheBackend) {
+  elDraw::ColorFill(0, 0, 640, 480, 0x1234);
+  elDraw::Refresh();
+  EXPECT_EQ(fake->present_count, 1);
+  EXPECT_EQ(fake->last_source, (platform::Rect{0, 0, 640, 480}));
+  ASSERT_EQ(fake->last_frame.size(), 640u * 480u * 2u);
+  uint16_t first;
+  std::memcpy(&first, fake->last_frame.data(), 2);
+  EXPECT_EQ(first, 0x1234);
+}
+
+TEST_F(DrawPresent, AFailedVerticalBlankWaitSkipsTheFrameUnlessTheModeSaysNotToWait) {
+  fake->vblank_ok = false;
+  elDraw::Refresh();
+  EXPECT_EQ(fake->present_count, 0);
+  elDraw::SetRefreshMode(0);
+  elDraw::Refresh();
+  EXPECT_EQ(fake->present_count, 1);
+}
+
+TEST_F(DrawPresent, ALostSurfaceIsReloadedInsteadOfPresented) {
+  platform::MarkAllSurfacesLost();
+  elDraw::Refresh();
+  EXPECT_EQ(fake->present_count, 0);
+  EXPECT_FALSE(DDBack->IsLost());
+  elDraw::Refresh();
+  EXPECT_EQ(fake->present_count, 1);
+}
+
+TEST_F(DrawPresent, FadeOutShowsFramesOneToTenThenStops) {
+  LoadMaskStrip();
+  EXPECT_EQ(elDraw::SpriteColor, 0u);  // the mask leaves black as the key
+  elDraw::FadeOut();
+  for (int call = 1; call <= 11; ++call) {
+    elDraw::Clear();
+    elDraw::Refresh();
+    EXPECT_EQ(DrawnFrame(), call <= 10 ? call : 0) << "call " << call;
+  }
+  EXPECT_EQ(elDraw::FadeNo, 0);
+  EXPECT_EQ(elDraw::FadeAdd, 0);
+  EXPECT_EQ(fake->present_count, 11);
+}
+
+TEST_F(DrawPresent, FadeInShowsFramesTenDownToOne) {
+  LoadMaskStrip();
+  elDraw::FadeIn();
+  for (int call = 1; call <= 11; ++call) {
+    elDraw::Clear();
+    elDraw::Refresh();
+    EXPECT_EQ(DrawnFrame(), call <= 10 ? 11 - call : 0) << "call " << call;
+  }
+}
+
+TEST_F(DrawPresent, HelpTogglesOnlyWithAPageAndScrollsWithinIt) {
+  elDraw::Help();
+  EXPECT_EQ(elDraw::HelpOn, 0);  // no page yet
+  WriteBmp("page.bmp", Plain(640, 1000, 0x00FF00, 0x00FF00));
+  WriteBmp("tile.bmp", Plain(64, 48, 0x0000FF, 0x0000FF));
+  elDraw::LoadHelp("page.bmp", "tile.bmp", 1000);
+  const int page = elDraw::HelpBMP[0];
+  EXPECT_NE(page, 0);
+  EXPECT_NE(elDraw::HelpBMP[1], 0);
+  elDraw::Help();
+  EXPECT_EQ(elDraw::HelpOn, 1);
+
+  FrameTime = 0.5f;
+  HelpKey = 0x28;  // down: 100 pixels a second
+  elDraw::Refresh();
+  EXPECT_FLOAT_EQ(elDraw::HelpY, 50.0f);
+  EXPECT_FLOAT_EQ(elDraw::HelpBackX, -5.0f);
+  EXPECT_EQ(Back(320, 240), 0x07E0u);  // the page over the tiles
+  HelpKey = 0x27;                      // right: 300 a second, clamped at the page's end
+  for (int i = 0; i < 10; ++i) elDraw::Refresh();
+  EXPECT_FLOAT_EQ(elDraw::HelpY, 1000.0f - 480.0f);
+  HelpKey = 0x25;
+  for (int i = 0; i < 10; ++i) elDraw::Refresh();
+  EXPECT_FLOAT_EQ(elDraw::HelpY, 0.0f);
+
+  // Loading again replaces the pictures in place.
+  elDraw::LoadHelp("page.bmp", "tile.bmp", 300);
+  EXPECT_EQ(elDraw::HelpBMP[0], page);
+  // A page shorter than the view ends below zero: the clamp to the page's
+  // end comes after the clamp to 0.
+  elDraw::Refresh();
+  EXPECT_FLOAT_EQ(elDraw::HelpY, 300.0f - 480.0f);
+  elDraw::Help();
+  EXPECT_EQ(elDraw::HelpOn, 0);
+}
+
+TEST_F(DrawPresent, ShowFpsMeasuresOverTwoSecondWindows) {
+  fake->now_ms = 5000;
+  elDraw::FpsTime = 0;
+  elDraw::FpsCnt = 0;
+  elDraw::FpsDataMax = 0;
+  elDraw::FpsDataMin = 999.9f;
+  elDraw::ShowFPS();  // the first window starts expired
+  EXPECT_FLOAT_EQ(elDraw::FpsData, 0.0f);
+  EXPECT_FLOAT_EQ(elDraw::FpsDataMin, 999.9f);
+  for (int frame = 1; frame < 120; ++frame) {
+    fake->now_ms += 16;
+    elDraw::ShowFPS();
+  }
+  fake->now_ms = 7000;
+  elDraw::ShowFPS();
+  EXPECT_FLOAT_EQ(elDraw::FpsData, 60.0f);
+  EXPECT_FLOAT_EQ(elDraw::FpsDataMax, 60.0f);
+  EXPECT_FLOAT_EQ(elDraw::FpsDataMin, 60.0f);
+  EXPECT_EQ(elDraw::FpsTime, 9000u);
+  EXPECT_EQ(elDraw::FpsCnt, 1);
+}
+
+TEST_F(DrawPresent, DebugTextIsWhiteOnDarkBlue) {
+  elDraw::Clear();
+  elDraw::ShowFormat(100, 100, "%d fps", 60);
+  int blue = 0, white = 0;
+  for (int y = 100; y < 112; ++y) {
+    for (int x = 100; x < 140; ++x) {
+      blue += Back(x, y) == 0x0010;  // RGB 0, 0, 128
+      white += Back(x, y) == 0xFFFF;
+    }
+  }
+  EXPECT_GT(blue, 0);
+  EXPECT_GT(white, 0);
+  EXPECT_EQ(Back(99, 100), 0u);
+}
+
+class DrawSaveBitmap : public DisplayTest {};
+
+TEST_F(DrawSaveBitmap, WritesTheTwentyFourBitLayoutBottomUp) {
+  ASSERT_TRUE(draw_internal::ReadPixelFormat(DDBack->Format()));
+  elDraw::ColorFill(0, 0, 640, 480, 0xF800);  // red everywhere
+  elDraw::ColorFill(0, 0, 1, 1, 0x07E0);      // green top-left
+  elDraw::ColorFill(637, 1, 638, 2, 0x001F);  // blue at the end of row 1
+  EXPECT_EQ(elDraw::SaveBitmap("shot.bmp", 638, 2), 1);
+  const std::string file = folder.Read("shot.bmp");
+  const uint32_t stride = 1916;
+  ASSERT_EQ(file.size(), 58u + stride * 2);
+  auto u32 = [&](size_t at) {
+    return static_cast<uint32_t>(
+        static_cast<uint8_t>(file[at]) | (static_cast<uint8_t>(file[at + 1]) << 8) |
+        (static_cast<uint8_t>(file[at + 2]) << 16) | (static_cast<uint8_t>(file[at + 3]) << 24));
+  };
+  EXPECT_EQ(file.substr(0, 2), "BM");
+  EXPECT_EQ(u32(2), 58u + stride * 2);
+  EXPECT_EQ(u32(6), 0u);
+  EXPECT_EQ(u32(10), 58u);
+  EXPECT_EQ(u32(14), 40u);
+  EXPECT_EQ(u32(18), 638u);
+  EXPECT_EQ(u32(22), 2u);
+  EXPECT_EQ(u32(26), 1u | (24u << 16));
+  EXPECT_EQ(u32(30), 0u);
+  EXPECT_EQ(u32(34), stride * 2);
+  EXPECT_EQ(u32(38), 2834u);
+  EXPECT_EQ(u32(42), 2834u);
+  EXPECT_EQ(u32(46), 0u);
+  EXPECT_EQ(u32(50), 0u);
+  EXPECT_EQ(u32(54), 0u);
+  // The first stored row is the bottom one (row 1): blue at its end, then
+  // two zero bytes of padding.
+  EXPECT_EQ(file.substr(58 + 637 * 3, 5), std::string("\xF8\x00\x00\x00\x00", 5));
+  EXPECT_EQ(file.substr(58, 3), std::string("\x00\x00\xF8", 3));
+  // The second stored row is row 0: green first.
+  EXPECT_EQ(file.substr(58 + stride, 3), std::string("\x00\xF8\x00", 3));
+}
+
+TEST_F(DrawSaveBitmap, WritesNothingInOtherDepthsAndFailsOnlyWithoutALock) {
+  fake->desktop_bpp = 24;
+  EXPECT_EQ(elDraw::SaveBitmap("none.bmp", 10, 10), 1);
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "none.bmp"));
+  fake->desktop_bpp = 16;
+  EXPECT_EQ(elDraw::SaveBitmap("wide.bmp", 700, 1), 1);  // beyond the surface: black
+  const std::string wide = folder.Read("wide.bmp");
+  ASSERT_EQ(wide.size(), 58u + 2100u);
+  EXPECT_EQ(wide.substr(58 + 699 * 3, 3), std::string(3, '\0'));
+  platform::MarkAllSurfacesLost();
+  EXPECT_EQ(elDraw::SaveBitmap("lost.bmp", 10, 10), 0);
+}
+
+}  // namespace
