@@ -4,6 +4,9 @@
 // positioned and the anti-aliased drawing. Fonts and glyphs are warm after
 // the first iteration, as they are from the second frame of a game on;
 // one case shows the cost of a font whose glyphs are not cached yet.
+//
+// `bench_text --showcase FILE.png` draws a sample screen of the text
+// drawing instead and writes it as a PNG.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -16,6 +19,7 @@
 #include "platform/backends.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
+#include "platform/png_writer.h"
 
 namespace {
 
@@ -142,6 +146,84 @@ void BM_RevealFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_RevealFrame)->Unit(benchmark::kMicrosecond);
 
+// Both faces at three sizes, regular and bold.
+void ShowFaces() {
+  const int sizes[] = {12, 24, 48};
+  int y = 8;
+  for (int face = 0; face < 2; ++face) {
+    for (int size : sizes) {
+      for (int bold = 0; bold < 2; ++bold) {
+        char label[64];
+        std::snprintf(label, sizeof label, "%d%s永", size, face == 0 ? "明朝" : "ゴシック");
+        elFont::Begin(face, size, 0, bold, 0, 0);
+        elFont::Color(bold ? 0x80FFFF : 0xFFFFFF, 0, 1);
+        elFont::Draw(10 + bold * 320, y, Sjis(label).c_str());
+        elFont::Before();
+      }
+      y += size + 2;
+    }
+  }
+}
+
+// A centred rectangle layout and a positioned drawing whose full stop hangs
+// beyond the right edge (marked in red).
+void ShowLayouts() {
+  elDraw::Box(10, 230, 310, 300, 0x503020, 0xC0C0C0, 1);
+  elFont::Begin(1, 16, 0, 0, 0, 0);
+  elFont::Color(0xFFFFFF, 0, 1);
+  elFont::AreaDraw(10, 234, 310, 300,
+                   Sjis("中央揃えの AreaDraw は、空白と全角文字の間で折り返します。").c_str(), 1);
+  elFont::Before();
+  elDraw::Box(330, 230, 630, 300, 0x203050, 0xC0C0C0, 1);
+  elDraw::Line(570, 232, 570, 298, 0x0000FF, 1);
+  elFont::Begin(1, 16, 0, 0, 0, 0);
+  elFont::Color(0x80FF80, 0x004000, 1);
+  // Fourteen cells of 17 pixels (16 and the shadow's one) fill the 240 pixels.
+  elFont::Draw(330, 234, 570, 300,
+               Sjis("一二三四五六七八九十壱弐弍参。句点は右端を越えてぶら下がります").c_str(),
+               0x0100);
+  elFont::Before();
+}
+
+// The anti-aliased line over a gradient, above the same text drawn aliased.
+void ShowAntialiased() {
+  for (int x = 0; x < 640; x += 4)
+    elDraw::Box(x, 320, x + 4, 470, static_cast<uint32_t>((x / 5) << 16 | 0x2000 | (x / 8)),
+                static_cast<uint32_t>((x / 5) << 16 | 0x2000 | (x / 8)), 1);
+  const std::string line = Sjis("滑らかな文字：アンチエイリアスは背景に溶け込みます。");
+  elFont::BeginAA(1, 24);
+  elFont::Color(0xFFFFFF, 0, 1);
+  elFont::DrawAA(10, 330, 630, 400, line.c_str(), 0);
+  elFont::BeforeAA();
+  elFont::Begin(1, 24, 0, 0, 0, 0);
+  elFont::Color(0xFFFFFF, 0, 1);
+  elFont::Draw(10, 370, line.c_str());
+  elFont::Before();
+  elDraw::ShowString(10, 440, Sjis("ShowString: 12 ピクセルのデバッグ文字").c_str());
+}
+
+int WriteShowcase(const char* path) {
+  OpenDisplay();
+  elDraw::ColorFill(0, 0, 640, 480,
+                    static_cast<uint16_t>(platform::ColorRefToPixel(DDBack->Format(), 0x402020)));
+  ShowFaces();
+  ShowLayouts();
+  ShowAntialiased();
+  std::string error;
+  if (!platform::WriteSurfacePng(path, *DDBack, &error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--showcase") return WriteShowcase(argv[2]);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
