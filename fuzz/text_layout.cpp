@@ -1,12 +1,14 @@
 // Input: byte 0 chooses the rectangle width, byte 1 the layout flags and the
 // background mode; the rest is the text. Everything must stay inside the
-// text and the surface, and the layout must account for every character.
+// text and the surface, the layout must account for every character, and the
+// text class's positioned layouts must end with their cells inside the table.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
 
+#include "engine/font/layout.h"
 #include "platform/font.h"
 #include "platform/gdi.h"
 #include "platform/text/text_chars.h"
@@ -36,6 +38,40 @@ void CheckLayout(std::string_view text, int width) {
   }
 }
 
+// Measures with the real font and draws into the surface, as the text
+// class does through its drawing context.
+class SurfaceTarget : public elfont::LineTarget {
+ public:
+  explicit SurfaceTarget(platform::DrawingContext& dc) : dc_(dc) {}
+  elfont::Extent Measure(std::string_view c) override {
+    const platform::Size size = dc_.GetTextExtent(c);
+    return {size.cx, size.cy};
+  }
+  void Draw(int x, int y, std::string_view c, uint32_t color) override {
+    dc_.SetTextColor(color);
+    dc_.TextOut(x, y, c);
+  }
+  void FlushLine(int, int, int width, int height) override {
+    Check(width >= 0 && height <= 2 * 1024 + 256);
+  }
+
+ private:
+  platform::DrawingContext& dc_;
+};
+
+void CheckPositioned(std::string_view text, uint8_t width, uint8_t mode,
+                     platform::DrawingContext& dc) {
+  static elFont::_textpos cells[elfont::kMaxCells];
+  int count = 0;
+  SurfaceTarget target(dc);
+  const elfont::Box box{width / 4, mode & 0x1F, width, 48};
+  const auto effect = static_cast<uint16_t>((mode & 0x7) << 8 | (mode >> 5));
+  elfont::LayOutPositioned(text, box, effect, 12, {0xFFFFFF, 0x101010}, target, cells, &count);
+  Check(count >= 1 && count <= elfont::kMaxCells);
+  elfont::LayOutAntialiased(text, box, effect, 24, 64, {0xFFFFFF, 0x101010}, target, cells, &count);
+  Check(count >= 1 && count <= elfont::kMaxCells);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -59,5 +95,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(height >= 0 && height % 12 == 0);
   dc.TextOut(static_cast<int>(mode & 0x3F) - 16, 30, text);
   Check(dc.GetTextExtent(text).cy == 12);
+  CheckPositioned(text, data[0], mode, dc);
   return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -27,8 +27,14 @@ using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
 // The cache of lookups stays small: hostile programs could ask for many names.
 constexpr size_t kMaxCachedLookups = 256;
 
+// Fontconfig keeps its configuration until FcFini; no fontconfig object
+// outlives a call here, so it is safe to finish it at exit.
 bool InitFontconfig() {
-  static const bool ok = FcInit() == FcTrue;
+  static const bool ok = [] {
+    if (FcInit() != FcTrue) return false;
+    std::atexit([] { FcFini(); });
+    return true;
+  }();
   return ok;
 }
 

@@ -1,0 +1,38 @@
+// An open display on the fake platform and the text class started, for the
+// tests of the text drawing through the engine.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "engine/draw/draw_internal.h"
+#include "engine/el.h"
+#include "platform/font.h"
+#include "platform/gdi.h"
+#include "platform/platform.h"
+#include "tests/support/fake_backend.h"
+
+namespace test_support {
+
+class FontTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FakeBackend::Install();
+    _FullScreen = 0;
+    ASSERT_FALSE(draw_internal::OpenDisplay(640, 480, 1, [] { return 16; }).has_value());
+    elFont::Init();
+    FrameTime = 0.0f;
+  }
+  void TearDown() override {
+    elFont::DestroyObject();
+    elDraw::DestroyObject();
+    platform::ResetBackend();
+  }
+
+  platform::Surface& Back() { return *DDBack; }
+  platform::Surface& FontSprite() { return *Sprite[2].Object; }
+  static uint32_t Raw(uint32_t color_ref) {
+    return platform::ColorRefToPixel(platform::PixelFormat::Rgb565(), color_ref);
+  }
+};
+
+}  // namespace test_support
