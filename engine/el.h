@@ -372,7 +372,7 @@ class elFont {
   static LOGFONTA* FontInfo;
   static int FontHeight;
   static platform::Font* NewFont;
-  static platform::Font* OldFont;
+  static const platform::Font* OldFont;
   static platform::DrawingContext* FontDC;
   static uint32_t FontTextColor;
   static uint32_t FontBackColor;

@@ -1,0 +1,52 @@
+// The two one-number settings files (screen mode and music mode), kept in
+// the installation folder when one is known, else in the program folder.
+#include <cstdio>
+#include <string>
+
+#include "engine/el.h"
+#include "engine/system/system_detail.h"
+#include "platform/platform.h"
+
+namespace {
+
+// A settings file holds a few bytes; more than this is not a settings file.
+constexpr size_t kMaxSettingsBytes = 4096;
+
+std::string SettingsPath(const char* FileName) {
+  return std::string(elSystem::Directory(1)) + FileName;
+}
+
+void SaveNumber(const char* FileName, int Mode) {
+  const std::string path = platform::PathForWriting(SettingsPath(FileName));
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  if (file == nullptr) return;
+  std::fprintf(file, "%d", Mode);
+  std::fclose(file);
+}
+
+// A missing file, or one that holds no number, reads as 0.
+int LoadNumber(const char* FileName) {
+  const auto path = platform::ResolvePath(SettingsPath(FileName));
+  if (!path) return 0;
+  std::FILE* file = std::fopen(path->c_str(), "r");
+  if (file == nullptr) return 0;
+  std::string text(kMaxSettingsBytes, '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), file));
+  std::fclose(file);
+  return el::ParseSettingsNumber(text).value_or(0);
+}
+
+}  // namespace
+
+void elSystem::SaveScreenMode(const char* FileName, int Mode) {
+  SaveNumber(FileName, Mode);
+}
+int elSystem::LoadScreenMode(const char* FileName) {
+  return LoadNumber(FileName);
+}
+void elSystem::SaveMidiMode(const char* FileName, int Mode) {
+  SaveNumber(FileName, Mode);
+}
+int elSystem::LoadMidiMode(const char* FileName) {
+  return LoadNumber(FileName);
+}

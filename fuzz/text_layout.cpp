@@ -1,0 +1,63 @@
+// Input: byte 0 chooses the rectangle width, byte 1 the layout flags and the
+// background mode; the rest is the text. Everything must stay inside the
+// text and the surface, and the layout must account for every character.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "platform/font.h"
+#include "platform/gdi.h"
+#include "platform/text/text_chars.h"
+#include "platform/text/text_layout.h"
+
+namespace {
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+void CheckLayout(std::string_view text, int width) {
+  std::vector<platform::text::TextChar> chars;
+  platform::text::CutText(text, &chars);
+  size_t next = 0;
+  for (const auto& c : chars) {
+    Check(c.offset == next && (c.length == 1 || c.length == 2));
+    next += c.length;
+  }
+  Check(next == text.size());
+  std::vector<int> advances;
+  for (const auto& c : chars) advances.push_back(c.double_byte ? 2 : 1);
+  size_t previous_end = 0;
+  for (const auto& line : platform::text::LayOutLines(chars, advances, width, true)) {
+    Check(line.first <= line.last && line.last <= chars.size() && line.first >= previous_end);
+    previous_end = line.last;
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  const int width = data[0];
+  const uint8_t mode = data[1];
+  const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
+  CheckLayout(text, width);
+
+  static const platform::Font font(
+      {.face_sjis = "", .height = 12, .weight = (mode & 0x80) ? 700 : 400, .charset = 128});
+  platform::Surface surface(64, 48, platform::PixelFormat::Rgb565());
+  platform::DrawingContext dc(surface);
+  dc.SelectFont(&font);
+  dc.SetTextColor(0xFFFFFF);
+  dc.SetBkMode((mode & 0x40) ? platform::BackgroundMode::kOpaque
+                             : platform::BackgroundMode::kTransparent);
+  const unsigned flags = 0x810u | (mode & 0x3u) | ((mode & 0x4u) ? 0x400u : 0u);
+  platform::Rect rect{-4, 2, width - 4, 40};
+  const int height = dc.DrawText(text, &rect, flags);
+  Check(height >= 0 && height % 12 == 0);
+  dc.TextOut(static_cast<int>(mode & 0x3F) - 16, 30, text);
+  Check(dc.GetTextExtent(text).cy == 12);
+  return 0;
+}

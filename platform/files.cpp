@@ -1,0 +1,147 @@
+// The program's folders: the game folder (the engine's program folder), the
+// save folder, and the per-user configuration folder standing in for the
+// Windows folder.
+#include "platform/files.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+#include "platform/platform.h"
+
+namespace platform {
+namespace {
+
+struct FolderState {
+  std::optional<std::string> game;
+  std::optional<std::string> save;  // chosen or given
+  bool save_given = false;
+};
+
+FolderState& Folders() {
+  static FolderState state;
+  return state;
+}
+
+// An environment variable that names an absolute folder (relative values are
+// ignored, as the base-directory convention requires).
+std::optional<std::string> AbsoluteEnv(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr || value[0] != '/') return std::nullopt;
+  return std::string(value);
+}
+
+bool IsWritableFolder(const std::string& folder) {
+  return ::access(folder.c_str(), W_OK) == 0;
+}
+
+// A folder name reduced to characters safe everywhere.
+std::string SafeName(std::string_view name) {
+  std::string out;
+  for (const char c : name) {
+    const bool safe = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                      c == '-' || c == '_' || c == '.';
+    out.push_back(safe ? c : '_');
+  }
+  if (out.empty() || out == "." || out == "..") out = "game";
+  return out;
+}
+
+}  // namespace
+
+std::string HashHex(std::string_view bytes) {
+  uint64_t hash = 0xcbf29ce484222325ULL;
+  for (const char c : bytes) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 0x100000001b3ULL;
+  }
+  std::array<char, 17> text{};
+  std::snprintf(text.data(), text.size(), "%016llx", static_cast<unsigned long long>(hash));
+  return text.data();
+}
+
+std::string AsFolder(const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::path path =
+      folder.empty() ? std::filesystem::current_path(ec) : std::filesystem::path(folder);
+  if (!path.is_absolute()) path = std::filesystem::absolute(path, ec);
+  std::string text = path.lexically_normal().string();
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  if (text.empty()) text = "/";
+  if (text.back() != '/') text.push_back('/');
+  return text;
+}
+
+std::string UserHome() {
+  if (auto home = AbsoluteEnv("HOME")) return *home;
+  std::array<char, 4096> buffer{};
+  passwd entry{};
+  passwd* found = nullptr;
+  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
+      found->pw_dir != nullptr && found->pw_dir[0] == '/') {
+    return found->pw_dir;
+  }
+  return "/tmp";
+}
+
+std::string UserDataHome() {
+  if (auto data = AbsoluteEnv("XDG_DATA_HOME")) return *data;
+  return UserHome() + "/.local/share";
+}
+
+std::string ChooseSaveFolder(const std::string& game_folder,
+                             const std::function<bool(const std::string&)>& writable,
+                             const std::string& data_home) {
+  if (writable(game_folder)) return game_folder;
+  std::string trimmed = game_folder;
+  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+  const std::string name = SafeName(std::filesystem::path(trimmed).filename().string());
+  return AsFolder(data_home + "/aoat/" + name + "-" + HashHex(trimmed).substr(0, 8));
+}
+
+const std::string& GameFolder() {
+  auto& f = Folders();
+  if (!f.game) f.game = AsFolder("");
+  return *f.game;
+}
+
+void SetGameFolder(const std::string& folder) {
+  auto& f = Folders();
+  f.game = AsFolder(folder);
+  if (!f.save_given) f.save.reset();
+}
+
+const std::string& SaveFolder() {
+  auto& f = Folders();
+  if (!f.save) {
+    f.save = ChooseSaveFolder(GameFolder(), IsWritableFolder, UserDataHome());
+    std::error_code ec;
+    std::filesystem::create_directories(*f.save, ec);
+  }
+  return *f.save;
+}
+
+void SetSaveFolder(const std::string& folder) {
+  auto& f = Folders();
+  if (folder.empty()) {
+    f.save_given = false;
+    f.save.reset();
+    return;
+  }
+  f.save = AsFolder(folder);
+  f.save_given = true;
+  std::error_code ec;
+  std::filesystem::create_directories(*f.save, ec);
+}
+
+std::string ConfigFolder() {
+  if (auto config = AbsoluteEnv("XDG_CONFIG_HOME")) return *config + "/aoat";
+  return UserHome() + "/.config/aoat";
+}
+
+}  // namespace platform

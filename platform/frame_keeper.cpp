@@ -1,0 +1,32 @@
+#include "platform/frame_keeper.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/png_writer.h"
+
+namespace platform {
+
+void FrameKeeper::Keep(const Surface& back, const Rect& source) {
+  const Rect clipped{std::max(source.left, 0), std::max(source.top, 0),
+                     std::min(source.right, back.Width()), std::min(source.bottom, back.Height())};
+  if (clipped.Empty()) return;
+  if (!frame_ || frame_->Width() != clipped.Width() || frame_->Height() != clipped.Height() ||
+      !(frame_->Format() == back.Format())) {
+    frame_ = std::make_unique<Surface>(clipped.Width(), clipped.Height(), back.Format());
+  }
+  const size_t row_bytes = static_cast<size_t>(clipped.Width()) * back.Format().BytesPerPixel();
+  for (int y = 0; y < clipped.Height(); ++y) {
+    const uint8_t* from = back.Row(clipped.top + y) +
+                          static_cast<size_t>(clipped.left) * back.Format().BytesPerPixel();
+    std::memcpy(frame_->Row(y), from, row_bytes);
+  }
+}
+
+bool FrameKeeper::WritePng(const std::string& path, std::string* error) const {
+  if (frame_) return WriteSurfacePng(path, *frame_, error);
+  const Surface black(640, 480, PixelFormat::Rgb565());
+  return WriteSurfacePng(path, black, error);
+}
+
+}  // namespace platform

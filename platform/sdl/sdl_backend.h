@@ -1,0 +1,109 @@
+// The real backend: an SDL window that shows the 640 x 480 picture scaled to
+// the window or the whole screen, SDL input turned into window messages, the
+// SDL audio device and SDL message boxes.
+#pragma once
+
+#include <SDL.h>
+
+#include <chrono>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "platform/backend.h"
+#include "platform/display_mode.h"
+#include "platform/frame_keeper.h"
+#include "platform/input_poster.h"
+#include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/viewport.h"
+
+namespace platform::sdl {
+
+inline constexpr int kDisplayWidthPx = 640;
+inline constexpr int kDisplayHeightPx = 480;
+
+class SdlBackend : public Backend {
+ public:
+  explicit SdlBackend(const DisplayOptions& options);
+  ~SdlBackend() override;
+
+  std::string_view Name() const override { return "sdl"; }
+  uint32_t TimeMs() override;
+  void WaitUntil(uint32_t deadline_ms) override;
+
+  bool CreateMainWindow(std::string_view title_sjis) override;
+  void DestroyMainWindow() override;
+  bool HasWindow() const override { return window_ != nullptr; }
+  void SetTitle(std::string_view title_sjis) override;
+  std::string Title() const override { return title_; }
+  void RaiseWindow() override;
+  void MinimizeWindow() override;
+
+  void PumpEvents() override;
+  void WaitEvents() override;
+  void EndFrame() override;
+
+  void SetPointerVisible(bool visible) override;
+  void ConfinePointer(const std::optional<Rect>& area) override;
+  void WarpPointer(int x, int y) override;
+  void SetTextInput(bool enabled) override;
+
+  bool SetDisplayMode(int width_px, int height_px, int bits_per_pixel) override {
+    return display_mode_.Set(width_px, height_px, bits_per_pixel);
+  }
+  void RestoreDisplayMode() override { display_mode_.Restore(); }
+  int DesktopBitsPerPixel() override;
+  void DesktopSize(int* width_px, int* height_px) override;
+  bool WaitVerticalBlank() override { return true; }  // presentation waits for it
+  void Present(const Surface& back, const Rect& source) override;
+
+  MessageBoxAnswer ShowMessageBox(MessageBoxKind kind, std::string_view caption,
+                                  std::string_view text) override;
+  void Beep() override { audio_.Beep(); }
+  bool OpenAudio(AudioRender render) override { return audio_.Open(render); }
+  void CloseAudio() override { audio_.Close(); }
+
+ private:
+  // Events (sdl_events.cpp).
+  void HandleEvent(const SDL_Event& event);
+  void HandleWindowEvent(const SDL_WindowEvent& event);
+  void HandleKey(const SDL_KeyboardEvent& event);
+  void HandleMouseMotion(int window_x, int window_y);
+  void HandleMouseButton(const SDL_MouseButtonEvent& event);
+  void ToggleFullScreen();
+  void WriteScreenshot();
+  // Presentation (sdl_present.cpp).
+  bool CreateRenderer();
+  void DestroyRenderer();
+  bool PrepareTexture(const Surface& frame);
+  void DrawKeptFrame();
+  void LimitFrameRate();
+  void UpdateFrameInterval();
+  // Where the picture lies in window coordinates (input) and in the
+  // renderer's pixels (drawing).
+  Viewport WindowViewport() const;
+  Viewport OutputViewport() const;
+  void ApplyConfinement();
+
+  DisplayOptions options_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int texture_width_ = 0;
+  int texture_height_ = 0;
+  Uint32 texture_format_ = 0;
+  std::string title_;
+  bool fullscreen_ = false;
+  bool active_ = false;
+  bool window_close_seen_ = false;
+  std::optional<Rect> confined_;
+  std::set<int> swallowed_scancodes_;  // keys the backend took for itself
+  DisplayModeState display_mode_;
+  FrameKeeper frames_;
+  InputPoster poster_;
+  SdlAudio audio_;
+  std::chrono::steady_clock::time_point last_frame_end_{};
+  std::chrono::microseconds min_frame_interval_{15000};
+};
+
+}  // namespace platform::sdl

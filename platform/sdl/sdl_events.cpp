@@ -1,0 +1,183 @@
+// SDL events turned into the window messages the program's window procedure
+// expects; Alt+Enter and F12 are the backend's own and never reach it.
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/instance_lock.h"
+#include "platform/platform.h"
+#include "platform/sdl/key_table.h"
+#include "platform/sdl/sdl_backend.h"
+
+namespace platform::sdl {
+namespace {
+
+constexpr Sint32 kWaitSliceMs = 10;  // event sources are polled between slices
+
+KeyLayout CurrentLayout() {
+  return LayoutFromKeyRightOfP(SDL_GetKeyFromScancode(SDL_SCANCODE_LEFTBRACKET));
+}
+
+std::string ScreenshotPath() {
+  const LocalDateTime now = LocalTime();
+  char stamp[64];
+  std::snprintf(stamp, sizeof stamp, "screenshot-%04d%02d%02d-%02d%02d%02d", now.year, now.month,
+                now.day, now.hour, now.minute, now.second);
+  std::string path = SaveFolder() + stamp + ".png";
+  std::error_code ec;
+  for (int n = 2; std::filesystem::exists(path, ec) && n < 100; ++n) {
+    path = SaveFolder() + stamp + "-" + std::to_string(n) + ".png";
+  }
+  return path;
+}
+
+}  // namespace
+
+void SdlBackend::PumpEvents() {
+  // Another start asked for this window: raised only while the title is
+  // still the one the lock was taken with, as the second start looks for it.
+  if (TakeRaiseRequest() && window_ != nullptr && title_ == InstanceLockTitle()) RaiseWindow();
+  window_close_seen_ = false;
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) HandleEvent(event);
+  audio_.Tick();
+}
+
+void SdlBackend::WaitEvents() {
+  SDL_WaitEventTimeout(nullptr, kWaitSliceMs);
+  PumpEvents();
+}
+
+void SdlBackend::HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      // Closing the last window also produces a quit event: one request.
+      if (!window_close_seen_) PostMessage(msg::kClose, 0, 0);
+      break;
+    case SDL_WINDOWEVENT:
+      HandleWindowEvent(event.window);
+      break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      HandleKey(event.key);
+      break;
+    case SDL_MOUSEMOTION:
+      HandleMouseMotion(event.motion.x, event.motion.y);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      HandleMouseButton(event.button);
+      break;
+    case SDL_RENDER_DEVICE_RESET:
+      // The textures went with the device: make them again.
+      if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+      texture_ = nullptr;
+      MarkAllSurfacesLost();
+      break;
+    case SDL_RENDER_TARGETS_RESET:
+      MarkAllSurfacesLost();
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      if (!active_) PostMessage(msg::kActivateApp, 1, 0);
+      active_ = true;
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      if (active_) PostMessage(msg::kActivateApp, 0, 0);
+      active_ = false;
+      break;
+    case SDL_WINDOWEVENT_CLOSE:
+      window_close_seen_ = true;
+      PostMessage(msg::kClose, 0, 0);
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      ApplyConfinement();
+      DrawKeptFrame();
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+      DrawKeptFrame();
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlBackend::HandleKey(const SDL_KeyboardEvent& event) {
+  const bool down = event.type == SDL_KEYDOWN;
+  const int scancode = event.keysym.scancode;
+  // Repeats and the release of a key the backend took stay with it.
+  if (swallowed_scancodes_.count(scancode) != 0) {
+    if (!down) swallowed_scancodes_.erase(scancode);
+    return;
+  }
+  const Uint16 mod = event.keysym.mod;
+  const KeyContext context{CurrentLayout(), (mod & KMOD_NUM) != 0, (mod & KMOD_SHIFT) != 0};
+  const uint32_t virtual_key = VirtualKeyFromSdl(scancode, event.keysym.sym, context);
+  if (virtual_key == 0) return;
+  const bool alt = (mod & KMOD_ALT) != 0;
+  if (down && virtual_key == vk::kReturn && alt) {
+    swallowed_scancodes_.insert(scancode);
+    ToggleFullScreen();
+    return;
+  }
+  if (down && virtual_key == vk::kF12) {
+    swallowed_scancodes_.insert(scancode);
+    WriteScreenshot();
+    return;
+  }
+  poster_.Key(virtual_key, down, alt, (mod & KMOD_CTRL) != 0);
+}
+
+void SdlBackend::HandleMouseMotion(int window_x, int window_y) {
+  int x = 0;
+  int y = 0;
+  WindowToDisplay(WindowViewport(), kDisplayWidthPx, kDisplayHeightPx, window_x, window_y, &x, &y);
+  poster_.MoveTo(x, y);
+}
+
+void SdlBackend::HandleMouseButton(const SDL_MouseButtonEvent& event) {
+  MouseButton button = MouseButton::kLeft;
+  if (event.button == SDL_BUTTON_RIGHT) {
+    button = MouseButton::kRight;
+  } else if (event.button != SDL_BUTTON_LEFT) {
+    return;
+  }
+  int x = 0;
+  int y = 0;
+  WindowToDisplay(WindowViewport(), kDisplayWidthPx, kDisplayHeightPx, event.x, event.y, &x, &y);
+  if (x != poster_.X() || y != poster_.Y()) poster_.MoveTo(x, y);
+  const bool down = event.state == SDL_PRESSED;
+  // SDL counts the clicks of a series; every second one is a double click.
+  const bool double_click = down && event.clicks >= 2 && event.clicks % 2 == 0;
+  poster_.Button(button, down, double_click);
+}
+
+void SdlBackend::ToggleFullScreen() {
+  if (window_ == nullptr) return;
+  const bool to_fullscreen = !fullscreen_;
+  if (SDL_SetWindowFullscreen(window_, to_fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    std::fprintf(stderr, "aoat: cannot switch the display: %s\n", SDL_GetError());
+    return;
+  }
+  fullscreen_ = to_fullscreen;
+  UpdateFrameInterval();
+  ApplyConfinement();
+  DrawKeptFrame();
+}
+
+void SdlBackend::WriteScreenshot() {
+  const std::string path = ScreenshotPath();
+  std::string error;
+  if (frames_.WritePng(path, &error)) {
+    std::fprintf(stderr, "aoat: screenshot written to %s\n", path.c_str());
+  } else {
+    std::fprintf(stderr, "aoat: cannot write the screenshot %s: %s\n", path.c_str(), error.c_str());
+  }
+}
+
+}  // namespace platform::sdl

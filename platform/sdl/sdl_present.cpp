@@ -1,0 +1,117 @@
+// Presentation: the back surface goes into a streaming texture of its own
+// pixel format, drawn into the viewport with vsync; a frame limiter keeps the
+// loop from spinning where vsync does not wait.
+#include <algorithm>
+#include <thread>
+
+#include "platform/platform.h"
+#include "platform/sdl/sdl_backend.h"
+#include "platform/trace.h"
+
+namespace platform::sdl {
+namespace {
+
+constexpr int kDefaultRefreshHz = 60;
+
+Uint32 TextureFormatOf(const PixelFormat& format) {
+  if (format == PixelFormat::Rgb565()) return SDL_PIXELFORMAT_RGB565;
+  if (format == PixelFormat::Rgb555()) return SDL_PIXELFORMAT_RGB555;
+  if (format == PixelFormat::Xrgb8888()) return SDL_PIXELFORMAT_RGB888;
+  return SDL_PIXELFORMAT_UNKNOWN;
+}
+
+}  // namespace
+
+bool SdlBackend::CreateRenderer() {
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  return renderer_ != nullptr;
+}
+
+void SdlBackend::DestroyRenderer() {
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  texture_ = nullptr;
+  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  renderer_ = nullptr;
+}
+
+bool SdlBackend::PrepareTexture(const Surface& frame) {
+  const Uint32 format = TextureFormatOf(frame.Format());
+  if (format == SDL_PIXELFORMAT_UNKNOWN) return false;
+  if (texture_ != nullptr && texture_format_ == format && texture_width_ == frame.Width() &&
+      texture_height_ == frame.Height()) {
+    return true;
+  }
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, frame.Width(),
+                               frame.Height());
+  if (texture_ == nullptr) return false;
+  // Whole multiples keep sharp pixels; other scales are smoothed.
+  SDL_SetTextureScaleMode(texture_, options_.scale_mode == ScaleMode::kInteger
+                                        ? SDL_ScaleModeNearest
+                                        : SDL_ScaleModeLinear);
+  texture_format_ = format;
+  texture_width_ = frame.Width();
+  texture_height_ = frame.Height();
+  return true;
+}
+
+void SdlBackend::Present(const Surface& back, const Rect& source) {
+  frames_.Keep(back, source);
+  DrawKeptFrame();
+}
+
+void SdlBackend::DrawKeptFrame() {
+  const Surface* frame = frames_.Frame();
+  if (renderer_ == nullptr || frame == nullptr || !PrepareTexture(*frame)) return;
+  SDL_UpdateTexture(texture_, nullptr, frame->Row(0), frame->PitchBytes());
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  const Viewport viewport = OutputViewport();
+  const SDL_Rect target{viewport.x, viewport.y, viewport.width, viewport.height};
+  SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+  SDL_RenderPresent(renderer_);
+}
+
+Viewport SdlBackend::WindowViewport() const {
+  int width = kDisplayWidthPx;
+  int height = kDisplayHeightPx;
+  if (window_ != nullptr) SDL_GetWindowSize(window_, &width, &height);
+  return ComputeViewport(width, height, kDisplayWidthPx, kDisplayHeightPx, options_.scale_mode);
+}
+
+Viewport SdlBackend::OutputViewport() const {
+  int width = kDisplayWidthPx;
+  int height = kDisplayHeightPx;
+  if (renderer_ != nullptr) SDL_GetRendererOutputSize(renderer_, &width, &height);
+  return ComputeViewport(width, height, kDisplayWidthPx, kDisplayHeightPx, options_.scale_mode);
+}
+
+// A little shorter than the display's refresh period: where vsync waits, the
+// limiter never does; where it does not, frames come at about that rate.
+void SdlBackend::UpdateFrameInterval() {
+  SDL_DisplayMode mode{};
+  int refresh_hz = kDefaultRefreshHz;
+  if (window_ != nullptr && SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0)
+    refresh_hz = mode.refresh_rate;
+  min_frame_interval_ = std::chrono::microseconds(900000 / refresh_hz);
+}
+
+void SdlBackend::LimitFrameRate() {
+  const auto now = std::chrono::steady_clock::now();
+  const auto due = last_frame_end_ + min_frame_interval_;
+  if (now < due) {
+    std::this_thread::sleep_for(due - now);
+    last_frame_end_ = due;
+  } else {
+    last_frame_end_ = now;
+  }
+}
+
+void SdlBackend::EndFrame() {
+  AdvanceTraceFrame();
+  audio_.Tick();
+  LimitFrameRate();
+}
+
+}  // namespace platform::sdl

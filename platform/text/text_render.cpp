@@ -1,0 +1,156 @@
+#include "platform/text/text_render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace platform::text {
+namespace {
+
+Rect Intersect(const Rect& a, const Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom)};
+}
+
+// Writes one raw pixel value; the pixel size is chosen once per span.
+class PixelWriter {
+ public:
+  PixelWriter(Surface& surface, uint32_t raw)
+      : surface_(surface), raw_(raw), bytes_(surface.Format().BytesPerPixel()) {}
+
+  void Span(int y, int x0, int x1) {
+    uint8_t* row = surface_.Row(y);
+    for (int x = x0; x < x1; ++x) Put(row + static_cast<ptrdiff_t>(x) * bytes_);
+  }
+  void Pixel(int x, int y) { Put(surface_.Row(y) + static_cast<ptrdiff_t>(x) * bytes_); }
+
+ private:
+  void Put(uint8_t* p) {
+    switch (bytes_) {
+      case 2: {
+        const auto v = static_cast<uint16_t>(raw_);
+        std::memcpy(p, &v, 2);
+        break;
+      }
+      case 4:
+        std::memcpy(p, &raw_, 4);
+        break;
+      case 3:
+        p[0] = raw_ & 0xFF;
+        p[1] = (raw_ >> 8) & 0xFF;
+        p[2] = (raw_ >> 16) & 0xFF;
+        break;
+      default:
+        p[0] = static_cast<uint8_t>(raw_);
+    }
+  }
+
+  Surface& surface_;
+  uint32_t raw_;
+  int bytes_;
+};
+
+// The run's frame: the reference point and the baseline direction.
+struct Frame {
+  int x = 0;
+  int y = 0;
+  double cos_a = 1.0;
+  double sin_a = 0.0;
+  bool rotated = false;
+};
+
+Frame MakeFrame(const Font& font, int x, int y) {
+  Frame f{x, y};
+  const int tenths = font.Description().escapement % 3600;
+  if (tenths == 0) return f;
+  const double angle = tenths * std::numbers::pi / 1800.0;
+  f.cos_a = std::cos(angle);
+  f.sin_a = std::sin(angle);
+  f.rotated = true;
+  return f;
+}
+
+// Fills the rectangle [u0, u1) x [v0, v1) of the run's own coordinates (u
+// along the baseline, v downwards from the cell top).
+void FillRunRect(PixelWriter& writer, const Frame& f, double u0, double u1, double v0, double v1,
+                 const Rect& clip) {
+  if (!f.rotated) {
+    const Rect r = Intersect({f.x + static_cast<int>(u0), f.y + static_cast<int>(v0),
+                              f.x + static_cast<int>(u1), f.y + static_cast<int>(v1)},
+                             clip);
+    for (int y = r.top; y < r.bottom; ++y) writer.Span(y, r.left, r.right);
+    return;
+  }
+  double min_x = 1e9, min_y = 1e9, max_x = -1e9, max_y = -1e9;
+  for (const double u : {u0, u1})
+    for (const double v : {v0, v1}) {
+      const double sx = f.x + u * f.cos_a + v * f.sin_a;
+      const double sy = f.y - u * f.sin_a + v * f.cos_a;
+      min_x = std::min(min_x, sx), max_x = std::max(max_x, sx);
+      min_y = std::min(min_y, sy), max_y = std::max(max_y, sy);
+    }
+  const Rect box =
+      Intersect({static_cast<int>(std::floor(min_x)), static_cast<int>(std::floor(min_y)),
+                 static_cast<int>(std::ceil(max_x)) + 1, static_cast<int>(std::ceil(max_y)) + 1},
+                clip);
+  for (int y = box.top; y < box.bottom; ++y)
+    for (int x = box.left; x < box.right; ++x) {
+      const double dx = x + 0.5 - f.x, dy = y + 0.5 - f.y;
+      const double u = dx * f.cos_a - dy * f.sin_a;
+      const double v = dx * f.sin_a + dy * f.cos_a;
+      if (u >= u0 && u < u1 && v >= v0 && v < v1) writer.Pixel(x, y);
+    }
+}
+
+void DrawGlyph(PixelWriter& writer, const Glyph& glyph, int origin_x, int origin_y,
+               const Rect& clip) {
+  const int left = origin_x + glyph.left_px;
+  const int top = origin_y - glyph.top_px;
+  const Rect area = Intersect({left, top, left + glyph.width_px, top + glyph.rows_px}, clip);
+  for (int y = area.top; y < area.bottom; ++y) {
+    const uint8_t* row = glyph.coverage.data() + static_cast<size_t>(y - top) * glyph.width_px;
+    for (int x = area.left; x < area.right; ++x)
+      if (row[x - left]) writer.Pixel(x, y);
+  }
+}
+
+}  // namespace
+
+int MeasureRun(const Font& font, std::span<const TextChar> chars) {
+  int width = 0;
+  for (const TextChar& c : chars) width += font.GlyphFor(c.code_point).advance_px;
+  return width;
+}
+
+void DrawRun(Surface& surface, const Font& font, std::span<const TextChar> chars, int x, int y,
+             const Rect& clip, const TextStyle& style) {
+  const Rect bounds = Intersect(clip, surface.Bounds());
+  if (bounds.Empty() || chars.empty()) return;
+  const FontMetrics& m = font.Metrics();
+  const Frame frame = MakeFrame(font, x, y);
+  const int width = MeasureRun(font, chars);
+  const PixelFormat& format = surface.Format();
+  if (style.opaque) {
+    PixelWriter background(surface, ColorRefToPixel(format, style.bk_color_ref));
+    FillRunRect(background, frame, 0, width, 0, m.height_px, bounds);
+  }
+  PixelWriter ink(surface, ColorRefToPixel(format, style.text_color_ref));
+  // The baseline origin: the reference point moved down by the ascent.
+  const double base_x = x + m.ascent_px * frame.sin_a;
+  const double base_y = y + m.ascent_px * frame.cos_a;
+  int pen = 0;
+  for (const TextChar& c : chars) {
+    const Glyph& glyph = font.GlyphFor(c.code_point);
+    const int ox = static_cast<int>(std::lround(base_x + pen * frame.cos_a));
+    const int oy = static_cast<int>(std::lround(base_y - pen * frame.sin_a));
+    DrawGlyph(ink, glyph, ox, oy, bounds);
+    pen += glyph.advance_px;
+  }
+  if (font.Description().underline) {
+    const double v0 = m.ascent_px + m.underline_offset_px;
+    FillRunRect(ink, frame, 0, width, v0, v0 + m.underline_thickness_px, bounds);
+  }
+}
+
+}  // namespace platform::text

@@ -1,0 +1,226 @@
+// The SDL backend under SDL's offscreen video driver and dummy audio driver:
+// window creation, and synthetic SDL events arriving as window messages.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "platform/backends.h"
+#include "platform/platform.h"
+#include "tests/support/support.h"
+
+namespace {
+
+using platform::Message;
+namespace msg = platform::msg;
+namespace vk = platform::vk;
+
+std::vector<Message> TakeAll() {
+  std::vector<Message> out;
+  Message m;
+  while (platform::PeekMessage(&m)) out.push_back(m);
+  return out;
+}
+
+class SdlBackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    platform::ResetMessageQueue();
+    platform::SetWindowProcedure(&Record);
+    sent().clear();
+  }
+  void TearDown() override {
+    platform::ResetBackend();
+    platform::SetWindowProcedure(nullptr);
+    platform::ResetMessageQueue();
+  }
+  // Opens a window of 640*scale x 480*scale and drops its start messages.
+  bool Open(int scale, platform::ScaleMode mode = platform::ScaleMode::kFit) {
+    auto backend = platform::CreateSdlBackend({true, scale, mode});
+    if (!backend) return false;
+    platform::InstallBackend(std::move(backend));
+    if (!platform::CreateMainWindow("test")) return false;
+    start_messages_ = TakeAll();
+    return true;
+  }
+  static std::vector<Message>& sent() {
+    static std::vector<Message> messages;
+    return messages;
+  }
+  static int64_t Record(uint32_t message, uint64_t wparam, int64_t lparam) {
+    sent().push_back({message, wparam, lparam});
+    return platform::DefWindowProc(message, wparam, lparam);
+  }
+
+  std::vector<Message> start_messages_;
+};
+
+void PushMotion(int x, int y) {
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.x = x;
+  e.motion.y = y;
+  SDL_PushEvent(&e);
+}
+
+void PushButton(Uint8 button, bool down, Uint8 clicks, int x, int y) {
+  SDL_Event e{};
+  e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  e.button.button = button;
+  e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+  e.button.clicks = clicks;
+  e.button.x = x;
+  e.button.y = y;
+  SDL_PushEvent(&e);
+}
+
+void PushKey(SDL_Scancode scancode, bool down, Uint16 mod = KMOD_NONE) {
+  SDL_Event e{};
+  e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  e.key.keysym.scancode = scancode;
+  e.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+  e.key.keysym.mod = mod;
+  SDL_PushEvent(&e);
+}
+
+TEST_F(SdlBackendTest, WindowStartsActiveAtTheOrigin) {
+  ASSERT_TRUE(Open(1));
+  ASSERT_EQ(start_messages_.size(), 2u);
+  EXPECT_EQ(start_messages_[0].message, msg::kActivateApp);
+  EXPECT_EQ(start_messages_[0].wparam, 1u);
+  EXPECT_EQ(start_messages_[1].message, msg::kMove);
+  EXPECT_EQ(start_messages_[1].lparam, 0);
+  EXPECT_TRUE(platform::CurrentBackend().HasWindow());
+}
+
+TEST_F(SdlBackendTest, MouseMoveIsMappedToDisplayCoordinatesAfterSetCursor) {
+  ASSERT_TRUE(Open(2));
+  sent().clear();
+  PushMotion(201, 101);
+  const auto messages = TakeAll();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].message, msg::kMouseMove);
+  EXPECT_EQ(messages[0].lparam, platform::MakePointParam(100, 50));
+  // The pointer shape was asked for first, synchronously.
+  ASSERT_EQ(sent().size(), 1u);
+  EXPECT_EQ(sent()[0].message, msg::kSetCursor);
+  EXPECT_EQ(sent()[0].lparam, 1 | (static_cast<int64_t>(msg::kMouseMove) << 16));
+}
+
+TEST_F(SdlBackendTest, MouseOutsideThePictureIsClamped) {
+  ASSERT_TRUE(Open(1));
+  PushMotion(5000, -20);
+  const auto messages = TakeAll();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].lparam, platform::MakePointParam(639, 0));
+}
+
+TEST_F(SdlBackendTest, SecondClickOfASeriesArrivesAsDoubleClick) {
+  ASSERT_TRUE(Open(1));
+  PushButton(SDL_BUTTON_LEFT, true, 1, 10, 20);
+  PushButton(SDL_BUTTON_LEFT, false, 1, 10, 20);
+  PushButton(SDL_BUTTON_LEFT, true, 2, 10, 20);
+  PushButton(SDL_BUTTON_LEFT, false, 2, 10, 20);
+  PushButton(SDL_BUTTON_RIGHT, true, 2, 10, 20);
+  const auto messages = TakeAll();
+  std::vector<uint32_t> kinds;
+  for (const auto& m : messages) kinds.push_back(m.message);
+  EXPECT_EQ(kinds,
+            (std::vector<uint32_t>{msg::kMouseMove, msg::kLButtonDown, msg::kLButtonUp,
+                                   msg::kLButtonDblClk, msg::kLButtonUp, msg::kRButtonDblClk}));
+  EXPECT_EQ(messages[1].lparam, platform::MakePointParam(10, 20));
+  EXPECT_EQ(platform::GetKeyState(vk::kRButton) & 0x80, 0x80);
+}
+
+TEST_F(SdlBackendTest, KeysAndSystemKeys) {
+  ASSERT_TRUE(Open(1));
+  PushKey(SDL_SCANCODE_SPACE, true);
+  PushKey(SDL_SCANCODE_SPACE, false);
+  PushKey(SDL_SCANCODE_LALT, true, KMOD_LALT);
+  PushKey(SDL_SCANCODE_F4, true, KMOD_LALT);
+  PushKey(SDL_SCANCODE_F4, false, KMOD_LALT);
+  PushKey(SDL_SCANCODE_LALT, false);
+  const auto messages = TakeAll();
+  ASSERT_EQ(messages.size(), 6u);
+  EXPECT_EQ(messages[0].message, msg::kKeyDown);
+  EXPECT_EQ(messages[0].wparam, vk::kSpace);
+  EXPECT_EQ(messages[1].message, msg::kKeyUp);
+  EXPECT_EQ(messages[2].message, msg::kSysKeyDown);
+  EXPECT_EQ(messages[2].wparam, vk::kMenu);
+  EXPECT_EQ(messages[3].message, msg::kSysKeyDown);
+  EXPECT_EQ(messages[3].wparam, vk::kF4);
+  EXPECT_EQ(messages[4].message, msg::kSysKeyUp);
+  EXPECT_EQ(messages[5].message, msg::kSysKeyUp);
+}
+
+TEST_F(SdlBackendTest, AltEnterAndF12StayWithTheBackend) {
+  test_support::TempFolder saves;
+  platform::SetSaveFolder(saves.Path().string());
+  ASSERT_TRUE(Open(1));
+  PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT);
+  PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT);  // repeat
+  PushKey(SDL_SCANCODE_RETURN, false, KMOD_LALT);
+  PushKey(SDL_SCANCODE_F12, true);
+  PushKey(SDL_SCANCODE_F12, false);
+  const auto messages = TakeAll();
+  platform::SetSaveFolder("");
+  EXPECT_TRUE(messages.empty());
+  int pictures = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(saves.Path())) {
+    pictures += entry.path().extension() == ".png" ? 1 : 0;
+  }
+  EXPECT_EQ(pictures, 1);
+}
+
+TEST_F(SdlBackendTest, CloseRequestsBecomeOneCloseMessage) {
+  ASSERT_TRUE(Open(1));
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = SDL_WINDOWEVENT_CLOSE;
+  SDL_PushEvent(&e);
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  auto messages = TakeAll();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].message, msg::kClose);
+  SDL_PushEvent(&quit);
+  messages = TakeAll();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].message, msg::kClose);
+}
+
+TEST_F(SdlBackendTest, FocusChangesAreActivationMessages) {
+  ASSERT_TRUE(Open(1));
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_PushEvent(&e);
+  e.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+  SDL_PushEvent(&e);
+  SDL_PushEvent(&e);  // already active: nothing more
+  const auto messages = TakeAll();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].message, msg::kActivateApp);
+  EXPECT_EQ(messages[0].wparam, 0u);
+  EXPECT_EQ(messages[1].wparam, 1u);
+}
+
+TEST_F(SdlBackendTest, PresentAndDisplayModeRules) {
+  ASSERT_TRUE(Open(1));
+  auto& backend = platform::CurrentBackend();
+  EXPECT_FALSE(backend.SetDisplayMode(640, 480, 32));
+  EXPECT_TRUE(backend.SetDisplayMode(640, 480, 16));
+  EXPECT_EQ(backend.DesktopBitsPerPixel(), 16);
+  platform::Surface back(640, 480, platform::PixelFormat::Rgb565());
+  back.Fill(back.Bounds(), 0xF800);
+  backend.Present(back, back.Bounds());
+  backend.EndFrame();
+}
+
+}  // namespace
