@@ -1,6 +1,15 @@
-// The program's command line, kept for a host program that wants it. The
-// start-up copies it into _CommandLine, cut to the buffer between characters.
+// The program's command line, kept for a host program that wants it.
 #include "engine/el.h"
+#include "engine/system/sjis_text.h"
+#include "engine/system/system_detail.h"
+
+namespace el {
+
+void CopyCommandLine(std::string_view command_line) {
+  CopyWholeCharacters(_CommandLine, command_line);
+}
+
+}  // namespace el
 
 char* elSystem::Parameter() {
   return _CommandLine;

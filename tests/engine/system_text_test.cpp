@@ -90,4 +90,13 @@ TEST(InstallFolderLine, DropsOneLineEndAndOneTrailingSeparator) {
   }
 }
 
+TEST(CommandLine, CopyIsCutToTheBufferBetweenCharacters) {
+  el::CopyCommandLine("game.exe -x");
+  EXPECT_STREQ(elSystem::Parameter(), "game.exe -x");
+  std::string wide;
+  for (int i = 0; i < 200; ++i) wide += Sjis("か");
+  el::CopyCommandLine("ab" + wide);  // 255 bytes would end inside a character
+  EXPECT_EQ(std::string(elSystem::Parameter()), ("ab" + wide).substr(0, 254));
+}
+
 }  // namespace
