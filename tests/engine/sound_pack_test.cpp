@@ -42,7 +42,7 @@ TEST_F(SoundTest, ConvertPacksAFolderUnderUpperCaseNamesAndLoadPackFindsThem) {
   EXPECT_NE(pack.find(std::string("TWO.WAV") + '\0'), std::string::npos);
 
   elSound::SetPack("snd.pak");
-  EXPECT_EQ(std::string(elSound::PackFileName), folder_.Path().string() + "/snd.pak");
+  EXPECT_EQ(std::string(elSound::PackFileName), std::string(elSystem::Directory(0)) + "snd.pak");
   const int slot = elSound::LoadPack("two.wav", 2);  // the second entry, in lower case
   ASSERT_EQ(slot, 0);
   EXPECT_EQ(elSound::ListPack[0], 1);
