@@ -83,11 +83,11 @@ TEST_F(MusicTest, PlayOpensTheSongUnderTheOneAliasAndStartsItWithANotice) {
   EXPECT_EQ(elMusic::PlayMusic, 1);
   EXPECT_EQ(elMusic::LoopMusic, 0);
   EXPECT_EQ(elMusic::LoopMode, 1);
-  // The trace escapes backslashes, so the folder's separators read doubled.
-  std::string folder;
-  for (const char c : std::string(elSystem::Directory(0)))
-    folder += c == '\\' ? "\\\\" : std::string(1, c);
-  const std::string open = "open \\\"" + folder + "midi\\\\a.mid\\\" type sequencer alias midi";
+  // The trace shows the command as JSON: quotes and backslashes escaped.
+  std::string path = std::string(elSystem::Directory(0)) + "midi\\a.mid";
+  for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 2))
+    path.insert(at, 1, '\\');
+  const std::string open = "open \\\"" + path + "\\\" type sequencer alias midi";
   EXPECT_EQ(Commands(), (std::vector<std::string>{open, "seek midi to start", "play midi notify"}));
   EXPECT_EQ(Mode(), "playing");
 }

@@ -253,3 +253,32 @@ TEST_F(MciSequencer, ThePlayingSongIsHeardInTheMix) {
 }
 
 }  // namespace
+
+namespace {
+
+// Runs in a process of its own: the synthesizer is made once per process.
+[[noreturn]] void PlaySongWithoutASoundFont() {
+  auto& fake = test_support::FakeBackend::Install();
+  platform::OpenSoundOutput();
+  test_support::TempFolder folder;
+  const std::string song = folder.Write("a.mid", test_support::MidiSong(2, 240)).string();
+  platform::SetSoundFont("/nonexistent/none.sf2");
+  MciSendString("open \"" + song + "\" alias midi", nullptr, 0, 0);
+  MciSendString("play midi notify", nullptr, 0, kWindow);
+  std::vector<int16_t> out(2 * 600 * 441 / 10);
+  fake.audio_render(out.data(), static_cast<int>(out.size() / 2));
+  bool loud = false;
+  for (const int16_t v : out) loud = loud || v != 0;
+  platform::Message m;
+  bool ended = false;
+  while (platform::PeekMessage(&m)) ended = ended || m.message == platform::msg::kMciNotify;
+  std::exit(!loud && ended ? 0 : 1);
+}
+
+TEST(MciSequencerDeathTest, WithoutASoundFontSongsAreSilentYetEndAsUsual) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(PlaySongWithoutASoundFont(), ::testing::ExitedWithCode(0),
+              "cannot load the sound font /nonexistent/none.sf2; songs are silent");
+}
+
+}  // namespace
