@@ -40,8 +40,8 @@ TEST(Graph, LabelsEdgesByHowThePageEnds) {
   EXPECT_FALSE(Has(dot, "p1 -> p9")) << dot;  // a choice without text cannot be picked
   EXPECT_TRUE(Has(dot, "p2 -> p4 [label=\"visited 3\"];")) << dot;
   EXPECT_TRUE(Has(dot, "p2 -> p5 [label=\"not visited 3\"];")) << dot;
-  EXPECT_TRUE(Has(dot, "p3 -> p4 [label=\"held 1\"];")) << dot;
-  EXPECT_TRUE(Has(dot, "p3 -> p6 [label=\"not held 1\"];")) << dot;
+  EXPECT_TRUE(Has(dot, "p3 -> p4 [label=\"held key.bmp\"];")) << dot;
+  EXPECT_TRUE(Has(dot, "p3 -> p6 [label=\"not held key.bmp\"];")) << dot;
   EXPECT_TRUE(Has(dot, "p4 -> p5 [label=\"random\"];")) << dot;
   EXPECT_TRUE(Has(dot, "p4 -> p6 [label=\"random\"];")) << dot;
 }
