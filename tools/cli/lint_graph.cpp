@@ -1,6 +1,7 @@
 // `aoat lint` and `aoat graph`.
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "tools/cli/arguments.h"
 #include "tools/cli/commands.h"
@@ -45,7 +46,10 @@ int LintCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   }
   const std::string folder = GameFolderOf(parsed->input);
   const lint::FileLookup lookup = lint::PlayerLookup(folder);
-  const auto data_path = lookup("data.aoat");
+  std::error_code ec;
+  const bool folder_given = std::filesystem::is_directory(parsed->input, ec);
+  const auto data_path =
+      folder_given ? lookup("data.aoat") : std::optional<std::string>(parsed->input);
   if (!data_path) {
     err << folder << ": error: there is no data.aoat in the folder\n";
     return kExitFailure;

@@ -46,6 +46,16 @@ std::string NodeId(int page) {
   return "p" + std::to_string(page);
 }
 
+// An item by its file name when it is listed, else by its number.
+std::string ItemName(const project::ProjectData& data, int32_t item) {
+  const int32_t count = data.picname.counts[project::kItems];
+  if (item >= 1 && item <= count && count <= project::kMaxListCount) {
+    const std::string_view name = project::FieldText(data.picname.names[project::kItems][item]);
+    if (!name.empty()) return Short(name);
+  }
+  return std::to_string(item);
+}
+
 std::string EdgeLabel(const project::ProjectData& data, const Edge& edge) {
   const auto& f = data.str2[edge.from];
   switch (edge.kind) {
@@ -61,9 +71,9 @@ std::string EdgeLabel(const project::ProjectData& data, const Edge& edge) {
     case EdgeKind::kNotVisited:
       return "not visited " + std::to_string(f[field::kVisitedPage]);
     case EdgeKind::kHeld:
-      return "held " + std::to_string(f[field::kTestedItem]);
+      return "held " + ItemName(data, f[field::kTestedItem]);
     case EdgeKind::kNotHeld:
-      return "not held " + std::to_string(f[field::kTestedItem]);
+      return "not held " + ItemName(data, f[field::kTestedItem]);
   }
   return {};
 }

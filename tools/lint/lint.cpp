@@ -9,15 +9,14 @@ namespace lint {
 std::optional<Diagnostic> CheckFileSize(uint64_t size) {
   if (size == project::kFileSize) return std::nullopt;
   Diagnostic d;
-  d.where = "data.aoat";
   if (size > project::kFileSize) {
     d.message = "the file is " + std::to_string(size) + " bytes, " +
                 std::to_string(size - project::kFileSize) + " more than a project file's " +
                 std::to_string(project::kFileSize) + "; the player ignores the rest";
   } else {
     d.message = "the file is " + std::to_string(size) + " bytes, shorter than a project file's " +
-                std::to_string(project::kFileSize) + "; it ends in " + story::DescribeOffset(size) +
-                " and the player reads the rest as zero";
+                std::to_string(project::kFileSize) + "; it ends within " +
+                story::DescribeOffset(size) + " and the player reads the rest as zero";
   }
   return d;
 }

@@ -92,7 +92,7 @@ void CheckSpeakers(const project::ProjectData& data, std::vector<Diagnostic>* ou
     Report(out, Severity::kWarning, "speaker " + std::to_string(k),
            "the \"+\" lies at byte 40 or later, where the player no longer looks for it: the "
            "name is shown whole, " +
-               Shown(name));
+               Shown(name, project::kTextBytes));
   }
 }
 

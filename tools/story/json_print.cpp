@@ -1,6 +1,8 @@
 // The layout of written story sources: one key or element a line, except for
 // arrays and objects short enough to stay on one line (lines of a page,
 // choices, layout slots), which keeps dumped stories easy to read.
+#include <algorithm>
+
 #include "tools/story/dump.h"
 
 namespace story {
@@ -31,11 +33,41 @@ bool OneLine(const Json& value, size_t limit, std::string* out) {
   return out->size() <= limit;
 }
 
+// An array of scalars too long for one line is filled, several to a line.
+bool AllScalars(const Json& value) {
+  return value.is_array() &&
+         std::none_of(value.begin(), value.end(), [](const Json& v) { return v.is_structured(); });
+}
+
+void WriteFilled(const Json& array, size_t indent, std::string* out) {
+  *out += "[\n";
+  std::string line;
+  for (size_t i = 0; i < array.size(); ++i) {
+    std::string item = Scalar(array[i]) + (i + 1 < array.size() ? "," : "");
+    if (!line.empty() && indent + 2 + line.size() + 1 + item.size() > kLineWidth) {
+      out->append(indent + 2, ' ');
+      *out += line + "\n";
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + item;
+  }
+  out->append(indent + 2, ' ');
+  *out += line + "\n";
+  out->append(indent, ' ');
+  *out += ']';
+}
+
 void Write(const Json& value, size_t indent, size_t prefix, std::string* out) {
   std::string line;
-  if (!value.is_structured() || value.empty() ||
-      OneLine(value, kLineWidth - std::min(kLineWidth, indent + prefix), &line)) {
+  const size_t room = kLineWidth - std::min(kLineWidth, indent + prefix);
+  // The story itself always opens over several lines.
+  const bool root = indent == 0 && prefix == 0;
+  if (!value.is_structured() || value.empty() || (!root && OneLine(value, room, &line))) {
     *out += value.is_structured() && !value.empty() ? line : Scalar(value);
+    return;
+  }
+  if (AllScalars(value)) {
+    WriteFilled(value, indent, out);
     return;
   }
   const bool array = value.is_array();

@@ -1,5 +1,6 @@
 #include "tools/story/text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/encoding.h"
@@ -60,8 +61,8 @@ std::optional<std::string> ToCp932(std::string_view utf8, std::string* problem) 
     if (length == 0 || pos + length > utf8.size()) break;
     const std::string_view character = utf8.substr(pos, length);
     if (!platform::Utf8ToCp932(character)) {
-      *problem = "the character \"" + std::string(character) + "\" (" + CodePointName(character) +
-                 ") has no Shift-JIS (CP932) form";
+      *problem = "holds the character \"" + std::string(character) + "\" (" +
+                 CodePointName(character) + "), which has no Shift-JIS (CP932) form";
       return std::nullopt;
     }
     pos += length;
@@ -84,20 +85,25 @@ RowSplit SplitMessageRows(std::string_view sjis) {
   std::string rows[kMessageRows];
   int row = 0;
   int column_bytes = 0;
+  const size_t end = std::min(sjis.find('\0'), sjis.size());
   size_t pos = 0;
-  while (pos < sjis.size() && sjis[pos] != '\0' && row < kMessageRows) {
-    const size_t length = Cp932Length(sjis, pos);
+  bool full = false;
+  while (pos < end && !full) {
+    const size_t length = Cp932Length(sjis.substr(0, end), pos);
+    // A lead byte without its trail byte ends the text: half a character is
+    // never shown.
+    if (length == 1 && platform::IsLeadByte(static_cast<uint8_t>(sjis[pos]))) break;
     const std::string_view character = sjis.substr(pos, length);
     if (character == "/" || character == kFullWidthSpace) {
-      ++row;
+      full = ++row == kMessageRows;
       column_bytes = 0;
       pos += length;
       continue;
     }
     if (column_bytes >= kRowWrapBytes) {
-      ++row;
       column_bytes = 0;
-      if (row == kMessageRows) break;  // a fifth row is never opened
+      full = ++row == kMessageRows;  // a fifth row is never opened
+      if (full) break;
     }
     rows[row] += character;
     column_bytes += static_cast<int>(length);
@@ -105,8 +111,7 @@ RowSplit SplitMessageRows(std::string_view sjis) {
   }
   const int count = row + (column_bytes > 0 && row < kMessageRows ? 1 : 0);
   split.rows.assign(rows, rows + count);
-  const size_t end = std::min(sjis.find('\0'), sjis.size());
-  if (pos < end) split.dropped = sjis.substr(pos, end - pos);
+  if (full && pos < end) split.dropped = sjis.substr(pos, end - pos);
   return split;
 }
 
