@@ -372,7 +372,7 @@ class elFont {
   static LOGFONTA* FontInfo;
   static int FontHeight;
   static platform::Font* NewFont;
-  static platform::Font* OldFont;
+  static const platform::Font* OldFont;
   static platform::DrawingContext* FontDC;
   static uint32_t FontTextColor;
   static uint32_t FontBackColor;
@@ -453,6 +453,7 @@ class elSound {
   static int Init();
   static void DestroyObject();
   static int LoadObject(const char* FileName, int Mix);
+  // The caller releases the two allocations with std::free.
   static int SearchFile(const char* FileName, tWAVEFORMATEX** ppwfxInfo, unsigned* cbHead,
                         uint8_t** ppbData, unsigned* cbSize);
   static void ReloadObject();
@@ -492,7 +493,8 @@ class elSound {
 };
 
 // The sound device's buffers: 70 sounds by 10 mixes; null where none exists.
-extern platform::SoundBuffer* DSBuff2[70][10];
+// The table owns them: resetting an entry releases its buffer.
+extern std::unique_ptr<platform::SoundBuffer> DSBuff2[70][10];
 
 // ---------------------------------------------------------------------------
 // Music: one MIDI song at a time through MCI command strings.

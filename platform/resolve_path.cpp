@@ -24,11 +24,44 @@ bool Exists(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &info) == 0;
 }
 
+bool IsTrailByte(uint8_t byte) {
+  return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+bool IsValidUtf8(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    const auto lead = static_cast<uint8_t>(s[i]);
+    const size_t length = lead < 0x80           ? 1
+                          : (lead >> 5) == 0x6  ? 2
+                          : (lead >> 4) == 0xE  ? 3
+                          : (lead >> 3) == 0x1E ? 4
+                                                : 0;
+    if (length == 0 || i + length > s.size()) return false;
+    for (size_t k = 1; k < length; ++k) {
+      if ((static_cast<uint8_t>(s[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
 // The name up to its first NUL (as the engine's C strings end), with
-// backslashes turned into slashes.
+// backslashes turned into slashes. In Shift-JIS the second byte of a
+// double-byte character can be 5C, the backslash: it stays. A name that is
+// valid UTF-8 is taken as UTF-8 (Shift-JIS Japanese rarely is).
 std::string Normalize(std::string_view name) {
   std::string path(name.substr(0, name.find('\0')));
-  std::replace(path.begin(), path.end(), '\\', '/');
+  const bool shift_jis = !IsValidUtf8(path);
+  for (size_t i = 0; i < path.size(); ++i) {
+    const auto byte = static_cast<uint8_t>(path[i]);
+    if (shift_jis && IsLeadByte(byte) && i + 1 < path.size() &&
+        IsTrailByte(static_cast<uint8_t>(path[i + 1]))) {
+      ++i;
+    } else if (path[i] == '\\') {
+      path[i] = '/';
+    }
+  }
   return path;
 }
 

@@ -1,17 +1,28 @@
+// The surface's storage, pixel access, loss state and the checks every blit
+// makes before it draws. Which loop draws is chosen here, in one place: the
+// fast path of platform/surface_fast.cpp where it applies, else the reference
+// loop of platform/surface_reference.cpp.
 #include "platform/surface.h"
 
 #include <algorithm>
 #include <atomic>
 #include <bit>
 #include <cstring>
+#include <new>
+
+#include "platform/surface_fast.h"
 
 namespace platform {
 namespace {
 
 std::atomic<uint64_t> g_loss_generation{0};
 
-int LowestBit(uint32_t mask) { return mask == 0 ? 0 : std::countr_zero(mask); }
-int MaskWidth(uint32_t mask) { return std::popcount(mask); }
+int LowestBit(uint32_t mask) {
+  return mask == 0 ? 0 : std::countr_zero(mask);
+}
+int MaskWidth(uint32_t mask) {
+  return std::popcount(mask);
+}
 
 // One 8-bit channel into a mask, keeping the channel's top bits.
 uint32_t PackChannel(uint32_t value8, uint32_t mask) {
@@ -46,8 +57,12 @@ uint32_t PixelToColorRef(const PixelFormat& format, uint32_t pixel) {
          (UnpackChannel(pixel, format.b_mask) << 16);
 }
 
-void MarkAllSurfacesLost() { g_loss_generation.fetch_add(1); }
-uint64_t SurfaceLossGeneration() { return g_loss_generation.load(); }
+void MarkAllSurfacesLost() {
+  g_loss_generation.fetch_add(1);
+}
+uint64_t SurfaceLossGeneration() {
+  return g_loss_generation.load();
+}
 
 Surface::Surface(int width_px, int height_px, PixelFormat format)
     : width_px_(std::max(width_px, 0)),
@@ -59,6 +74,16 @@ Surface::Surface(int width_px, int height_px, PixelFormat format)
 
 Surface::~Surface() = default;
 
+std::unique_ptr<Surface> Surface::Create(int width_px, int height_px, PixelFormat format) {
+  if (width_px < 1 || height_px < 1 || width_px > kMaxSidePx || height_px > kMaxSidePx)
+    return nullptr;
+  try {
+    return std::make_unique<Surface>(width_px, height_px, format);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
 uint8_t* Surface::Lock() {
   if (IsLost()) return nullptr;
   ++lock_count_;
@@ -69,9 +94,13 @@ void Surface::Unlock() {
   if (lock_count_ > 0) --lock_count_;
 }
 
-bool Surface::IsLost() const { return restored_generation_ != SurfaceLossGeneration(); }
+bool Surface::IsLost() const {
+  return restored_generation_ != SurfaceLossGeneration();
+}
 
-void Surface::Restore() { restored_generation_ = SurfaceLossGeneration(); }
+void Surface::Restore() {
+  restored_generation_ = SurfaceLossGeneration();
+}
 
 uint32_t Surface::GetPixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_px_ || y >= height_px_) return 0;
@@ -124,21 +153,8 @@ BltResult Surface::BltFast(int dst_x, int dst_y, const Surface& src, const Rect&
   if (!Inside(src_rect, src.Bounds()) || !Inside(dst_rect, Bounds()))
     return BltResult::kInvalidRect;
   if (!(src.format_ == format_)) return BltResult::kInvalidRect;
-  const int bpp = format_.BytesPerPixel();
-  const size_t row_bytes = static_cast<size_t>(src_rect.Width()) * bpp;
-  const bool use_key = keyed && src.color_key_.has_value();
-  for (int y = 0; y < src_rect.Height(); ++y) {
-    const uint8_t* s = src.Row(src_rect.top + y) + static_cast<size_t>(src_rect.left) * bpp;
-    uint8_t* d = Row(dst_y + y) + static_cast<size_t>(dst_x) * bpp;
-    if (!use_key) {
-      std::memmove(d, s, row_bytes);
-      continue;
-    }
-    for (int x = 0; x < src_rect.Width(); ++x) {
-      const uint32_t v = src.GetPixel(src_rect.left + x, src_rect.top + y);
-      if (v != *src.color_key_) SetPixel(dst_x + x, dst_y + y, v);
-    }
-  }
+  if (!fast::Copy(*this, dst_x, dst_y, src, src_rect, keyed))
+    reference::Copy(*this, dst_x, dst_y, src, src_rect, keyed);
   return BltResult::kOk;
 }
 
@@ -149,18 +165,8 @@ BltResult Surface::BltStretch(const Rect& dst_rect, const Surface& src, const Re
   if (!Inside(src_rect, src.Bounds()) || !Inside(dst_rect, Bounds()))
     return BltResult::kInvalidRect;
   if (!(src.format_ == format_)) return BltResult::kInvalidRect;
-  const bool use_key = keyed && src.color_key_.has_value();
-  const int64_t dw = dst_rect.Width();
-  const int64_t dh = dst_rect.Height();
-  for (int y = 0; y < dh; ++y) {
-    const int sy = src_rect.top + static_cast<int>(y * src_rect.Height() / dh);
-    for (int x = 0; x < dw; ++x) {
-      const int sx = src_rect.left + static_cast<int>(x * src_rect.Width() / dw);
-      const uint32_t v = src.GetPixel(sx, sy);
-      if (use_key && v == *src.color_key_) continue;
-      SetPixel(dst_rect.left + x, dst_rect.top + y, v);
-    }
-  }
+  if (!fast::Stretch(*this, dst_rect, src, src_rect, keyed))
+    reference::Stretch(*this, dst_rect, src, src_rect, keyed);
   return BltResult::kOk;
 }
 
@@ -169,8 +175,7 @@ BltResult Surface::Fill(const Rect& rect, uint32_t raw) {
   const Rect r{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, width_px_),
                std::min(rect.bottom, height_px_)};
   if (r.Empty()) return BltResult::kOk;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) SetPixel(x, y, raw);
+  if (!fast::Fill(*this, r, raw)) reference::Fill(*this, r, raw);
   return BltResult::kOk;
 }
 

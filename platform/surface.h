@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -43,14 +44,20 @@ uint32_t PixelToColorRef(const PixelFormat& format, uint32_t pixel);
 
 enum class BltResult {
   kOk,
-  kSurfaceLost,   // a surface involved must be restored first
-  kInvalidRect,   // a rectangle reaches outside its surface: nothing drawn
+  kSurfaceLost,  // a surface involved must be restored first
+  kInvalidRect,  // a rectangle reaches outside its surface: nothing drawn
   kLockFailed,
 };
 
 class Surface {
  public:
+  // The largest side a surface may have (the display driver's limit).
+  static constexpr int kMaxSidePx = 16384;
+
   Surface(int width_px, int height_px, PixelFormat format);
+  // A surface of a size the driver accepts (1..kMaxSidePx each side), or null
+  // when the size is refused or the memory is not there.
+  static std::unique_ptr<Surface> Create(int width_px, int height_px, PixelFormat format);
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
   ~Surface();
@@ -68,10 +75,8 @@ class Surface {
   std::span<uint8_t> Bytes() { return pixels_; }
   std::span<const uint8_t> Bytes() const { return pixels_; }
   uint8_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * pitch_bytes_; }
-  const uint8_t* Row(int y) const {
-    return pixels_.data() + static_cast<size_t>(y) * pitch_bytes_;
-  }
-  uint32_t GetPixel(int x, int y) const;  // raw value; 0 outside
+  const uint8_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * pitch_bytes_; }
+  uint32_t GetPixel(int x, int y) const;      // raw value; 0 outside
   void SetPixel(int x, int y, uint32_t raw);  // ignored outside
 
   // Source colour key (low and high value equal), in the raw encoding.
@@ -84,9 +89,11 @@ class Surface {
   void Restore();
 
   // Unscaled copy of `src_rect` of `src` to (dst_x, dst_y); both rectangles
-  // must lie inside their surfaces, else nothing is drawn.
+  // must lie inside their surfaces and the formats must match, else nothing is
+  // drawn. Source and destination may be the same surface.
   BltResult BltFast(int dst_x, int dst_y, const Surface& src, const Rect& src_rect, bool keyed);
-  // Scaled copy of `src_rect` onto `dst_rect` (nearest sample).
+  // Scaled copy of `src_rect` onto `dst_rect` (nearest sample); the same
+  // conditions as BltFast.
   BltResult BltStretch(const Rect& dst_rect, const Surface& src, const Rect& src_rect, bool keyed);
   // Fill with a raw pixel value; the rectangle is clipped to the surface.
   BltResult Fill(const Rect& rect, uint32_t raw);
@@ -101,6 +108,20 @@ class Surface {
   int lock_count_ = 0;
   uint64_t restored_generation_;
 };
+
+// The plain loops that define each blit, pixel by pixel. The blits above run a
+// faster path where one exists; it must give the same pixels. Arguments are
+// already checked (inside both surfaces, same format, nothing lost).
+namespace reference {
+void Copy(Surface& dst, int dst_x, int dst_y, const Surface& src, const Rect& src_rect, bool keyed);
+void Stretch(Surface& dst, const Rect& dst_rect, const Surface& src, const Rect& src_rect,
+             bool keyed);
+void Fill(Surface& dst, const Rect& clipped_rect, uint32_t raw);
+// Source x (or y) of destination offset `i` of a stretched copy.
+inline int StretchSample(int src_start, int src_size, int dst_size, int i) {
+  return src_start + static_cast<int>(static_cast<int64_t>(i) * src_size / dst_size);
+}
+}  // namespace reference
 
 // Declares every surface lost (what a display switch does to video memory).
 void MarkAllSurfacesLost();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/el.h"
+#include "engine/system/system_detail.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
 #include "runtime/runtime.h"
@@ -26,21 +27,36 @@ void ClearInputVariables() {
   MouseMenu = 0;
 }
 
-// Length of the character that starts at `pos`: Shift-JIS lead bytes take the
-// next byte with them; in UTF-8 the lead byte tells the length.
-size_t CharacterLength(std::string_view text, size_t pos, bool shift_jis) {
+// Length of the UTF-8 character that starts at `pos`; a byte that starts no
+// well-formed sequence stands alone.
+size_t Utf8Length(std::string_view text, size_t pos) {
   const auto byte = static_cast<uint8_t>(text[pos]);
   size_t length = 1;
-  if (shift_jis) {
-    if (platform::IsLeadByte(byte)) length = 2;
-  } else if (byte >= 0xF0) {
-    length = 4;
-  } else if (byte >= 0xE0) {
-    length = 3;
-  } else if (byte >= 0xC0) {
+  if (byte >= 0xC2 && byte <= 0xDF) {
     length = 2;
+  } else if (byte >= 0xE0 && byte <= 0xEF) {
+    length = 3;
+  } else if (byte >= 0xF0 && byte <= 0xF4) {
+    length = 4;
   }
-  return std::min(length, text.size() - pos);
+  if (pos + length > text.size()) return 1;
+  for (size_t i = 1; i < length; ++i)
+    if ((static_cast<uint8_t>(text[pos + i]) & 0xC0) != 0x80) return 1;
+  return length;
+}
+
+// The engine's texts are Shift-JIS; a character without a Shift-JIS form
+// becomes '?'.
+std::string ToShiftJis(std::string_view utf8) {
+  if (auto whole = platform::Utf8ToCp932(utf8)) return *whole;
+  std::string sjis;
+  for (size_t pos = 0; pos < utf8.size();) {
+    const size_t length = Utf8Length(utf8, pos);
+    const auto one = platform::Utf8ToCp932(utf8.substr(pos, length));
+    sjis += one ? *one : "?";
+    pos += length;
+  }
+  return sjis;
 }
 
 }  // namespace
@@ -81,17 +97,7 @@ int elMutexCheck(const char* Name) {
 namespace runtime {
 
 void CopyCommandLine(std::string_view command_line) {
-  const std::optional<std::string> sjis = platform::Utf8ToCp932(command_line);
-  const std::string_view text = sjis ? std::string_view(*sjis) : command_line;
-  const size_t limit = sizeof _CommandLine - 1;
-  size_t length = 0;
-  while (length < text.size()) {
-    const size_t next = length + CharacterLength(text, length, sjis.has_value());
-    if (next > limit) break;
-    length = next;
-  }
-  std::memcpy(_CommandLine, text.data(), length);
-  _CommandLine[length] = '\0';
+  el::CopyCommandLine(ToShiftJis(command_line));
 }
 
 }  // namespace runtime

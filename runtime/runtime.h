@@ -81,8 +81,8 @@ void SetWindowProcHooks(const WindowProcHooks& hooks);
 // zero-terminated within `size` bytes.
 void QueryMidiMode(char* reply, size_t size);
 
-// Copies the command line into `_CommandLine` (in Shift-JIS where it has that
-// form), cut to 255 bytes at a character boundary.
+// Copies the command line (UTF-8) into `_CommandLine` in Shift-JIS, cut to 255
+// bytes between characters; characters without a Shift-JIS form become '?'.
 void CopyCommandLine(std::string_view command_line);
 
 }  // namespace runtime

@@ -28,7 +28,7 @@ bool LoadScenarioFile(const std::string& path) {
 }
 
 bool LoadScenario() {
-  const auto path = platform::ResolvePath(kScenarioFileName);
+  const auto path = platform::ResolvePath(platform::GameFolder() + kScenarioFileName);
   if (!path) return false;
   return LoadScenarioFile(*path);
 }

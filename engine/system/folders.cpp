@@ -39,14 +39,16 @@ char* ReturnFolder(const std::string& folder) {
 }
 
 // Keeps the last folder name of `program` (with its backslash) in inst_name;
-// without an earlier backslash, or when it is too long, inst_name stays.
-void KeepProgramFolderName(const std::string& program) {
-  if (program.size() < 2) return;
+// without an earlier backslash inst_name keeps its previous content. False
+// when the name is too long to keep: no installed copy can then be named.
+bool KeepProgramFolderName(const std::string& program) {
+  if (program.size() < 2) return true;
   const size_t before_last = program.rfind('\\', program.size() - 2);
-  if (before_last == std::string::npos) return;
+  if (before_last == std::string::npos) return true;
   const std::string name = program.substr(before_last + 1);
-  if (name.size() >= sizeof(inst_name)) return;
+  if (name.size() >= sizeof(inst_name)) return false;
   std::memcpy(inst_name, name.c_str(), name.size() + 1);
+  return true;
 }
 
 }  // namespace
@@ -54,7 +56,7 @@ void KeepProgramFolderName(const std::string& program) {
 char* elSystem::Directory(int Install) {
   const std::string program = EngineGameFolder();
   if (Install == 0 || InstallDirectory[0] == '\0') return ReturnFolder(program);
-  KeepProgramFolderName(program);
+  if (!KeepProgramFolderName(program)) return ReturnFolder(program);
   const std::string installed = std::string(InstallDirectory) + "\\" + inst_name;
   if (installed.size() >= sizeof(directory_buffer)) return ReturnFolder(program);
   return ReturnFolder(installed);

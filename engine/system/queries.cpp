@@ -1,15 +1,18 @@
 // Small queries of the operating system.
-#include <cstring>
+#include <span>
 #include <string>
 
 #include "engine/el.h"
+#include "engine/system/sjis_text.h"
 #include "engine/system/system_detail.h"
 #include "platform/platform.h"
 
 namespace {
 
-// Day names indexed by the day of the week, Sunday first.
-const char kDayNames[7][3] = {"日", "月", "火", "水", "木", "金", "土"};
+// Day names indexed by the day of the week, Sunday first: one double-byte
+// character each, so with the terminator they fill the caller's 3 bytes.
+const char* const kDayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
+constexpr size_t kWeekBytes = 3;
 
 }  // namespace
 
@@ -51,7 +54,7 @@ void elSystem::GetDate(int* Year, int* Month, int* Day, char* Week) {
   *Month = now.month;
   *Day = now.day;
   const int day_of_week = now.day_of_week >= 0 && now.day_of_week < 7 ? now.day_of_week : 0;
-  std::memcpy(Week, kDayNames[day_of_week], sizeof(kDayNames[0]));
+  el::CopyWholeCharacters(std::span(Week, kWeekBytes), kDayNames[day_of_week]);
 }
 
 void elSystem::GetTime(int* Hour, int* Minute, int* Second) {

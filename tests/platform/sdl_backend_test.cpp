@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "platform/backends.h"
 #include "platform/platform.h"
+#include "tests/support/support.h"
 
 namespace {
 
@@ -157,11 +159,22 @@ TEST_F(SdlBackendTest, KeysAndSystemKeys) {
 }
 
 TEST_F(SdlBackendTest, AltEnterAndF12StayWithTheBackend) {
+  test_support::TempFolder saves;
+  platform::SetSaveFolder(saves.Path().string());
   ASSERT_TRUE(Open(1));
   PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT);
+  PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT);  // repeat
   PushKey(SDL_SCANCODE_RETURN, false, KMOD_LALT);
+  PushKey(SDL_SCANCODE_F12, true);
+  PushKey(SDL_SCANCODE_F12, false);
   const auto messages = TakeAll();
+  platform::SetSaveFolder("");
   EXPECT_TRUE(messages.empty());
+  int pictures = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(saves.Path())) {
+    pictures += entry.path().extension() == ".png" ? 1 : 0;
+  }
+  EXPECT_EQ(pictures, 1);
 }
 
 TEST_F(SdlBackendTest, CloseRequestsBecomeOneCloseMessage) {

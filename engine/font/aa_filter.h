@@ -1,0 +1,50 @@
+// The 2:1 filter of the anti-aliased text, on plain pixel buffers: each
+// output pixel averages a 3 x 3 neighbourhood of the double-size scratch
+// line, counting only the samples that are not black, and blends the
+// missing weight with the background it will be shown on.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/font/layout.h"
+
+namespace elfont {
+
+// A locked surface's pixels: 2, 3 or 4 bytes per pixel.
+struct PixelPlane {
+  uint8_t* pixels = nullptr;
+  int pitch_bytes = 0;
+  int width_px = 0;
+  int height_px = 0;
+  int bytes_per_pixel = 2;
+};
+
+// How components are read: 16-bit pixels give three 5-bit components at
+// these shifts (the top five bits of each channel); wider pixels give their
+// three low bytes.
+struct ChannelShifts {
+  int r = 11;
+  int g = 6;
+  int b = 0;
+};
+
+// Where the output goes and which source pixels feed it.
+struct FilterArea {
+  int px = 0, py = 0;  // first output pixel
+  int ex = 0, ey = 0;  // output size
+  Box source;          // the source rectangle (samples outside it are not taken)
+};
+
+// The output size of the source rectangle (x1, y1)-(x2, y2) placed at
+// (px, py), clipped to `view`; false when nothing is left to draw. A cut at
+// the left or top moves the source by two pixels per output pixel.
+bool ClipFilterArea(int px, int py, int x1, int y1, int x2, int y2, const Box& view,
+                    FilterArea* area);
+
+// Filters `source` into `output`, reading `background` at the output
+// positions. Planes must hold the output area; samples outside the source
+// plane are not taken.
+void FilterHalf(const PixelPlane& source, const PixelPlane& output, const PixelPlane& background,
+                const FilterArea& area, const ChannelShifts& shifts);
+
+}  // namespace elfont

@@ -1,0 +1,123 @@
+// Anti-aliased text: lines composed at double size in the Font buffer sprite
+// and filtered down, against the back buffer, into the Font sprite.
+#include <algorithm>
+#include <bit>
+
+#include "engine/el.h"
+#include "engine/font/aa_filter.h"
+#include "engine/font/layout.h"
+#include "engine/font/scope.h"
+#include "platform/gdi.h"
+
+namespace elfont {
+namespace {
+
+void OpenScratch() {
+  OpenScope(SpriteSurface(kFontBufferSprite));
+  if (elFont::FontDC) elFont::FontDC->SetBkMode(platform::BackgroundMode::kTransparent);
+}
+
+class ScratchTarget : public LineTarget {
+ public:
+  Extent Measure(std::string_view character) override { return plain_.Measure(character); }
+  void Draw(int x, int y, std::string_view character, uint32_t color) override {
+    plain_.Draw(x, y, character, color);
+  }
+  void FlushLine(int px, int py, int width, int height) override {
+    CloseScope();
+    elFont::DrawAA2(px, py, 0, 0, width, height);
+    elDraw::SpriteClear(kFontBufferSprite);
+    OpenScratch();
+  }
+
+ private:
+  ContextTarget plain_;
+};
+
+void BeginScratch(int size, uint8_t charset) {
+  LOGFONTA& r = Record();
+  elFont::FontHeight = 2 * std::clamp(size, -kCoordinateLimit, kCoordinateLimit);
+  r.lfHeight = elFont::FontHeight;
+  r.lfWidth = 0;
+  r.lfEscapement = 0;
+  r.lfWeight = 400;
+  r.lfItalic = 0;
+  r.lfUnderline = 0;
+  r.lfCharSet = charset;
+  OpenScope(SpriteSurface(kFontBufferSprite));
+}
+
+PixelPlane PlaneOf(platform::Surface& surface, uint8_t* pixels) {
+  return {pixels, surface.PitchBytes(), surface.Width(), surface.Height(),
+          surface.Format().BytesPerPixel()};
+}
+
+// The position of each channel's top five bits.
+ChannelShifts ShiftsOf(const platform::PixelFormat& format) {
+  const auto top5 = [](uint32_t mask) {
+    return std::countr_zero(mask | 0x80000000u) + (std::popcount(mask) == 6 ? 1 : 0);
+  };
+  return {top5(format.r_mask), top5(format.g_mask), top5(format.b_mask)};
+}
+
+}  // namespace
+}  // namespace elfont
+
+void elFont::BeginAA(int Type, int Size) {
+  if (Type == 0) elfont::SetFace("標準明朝");
+  if (Type == 1) elfont::SetFace("標準ゴシック");
+  elfont::BeginScratch(Size, platform::kCharsetShiftJis);
+}
+
+void elFont::BeginAA(const char* Type, int Size) {
+  elfont::SetFace(Type);
+  elfont::BeginScratch(Size, elfont::CharsetOf(Type));
+}
+
+void elFont::BeforeAA() {
+  elfont::CloseScope();
+}
+
+void elFont::DrawAA(int X1, int Y1, int X2, int Y2, const char* Str, uint16_t Effect) {
+  elDraw::SpriteClear(elfont::kFontSprite);
+  elfont::CloseScope();
+  elDraw::SpriteClear(elfont::kFontBufferSprite);
+  elfont::OpenScratch();
+  const elfont::Colors colors = elfont::PrepareColors();
+  elfont::ScratchTarget target;
+  elfont::LayOutAntialiased(Str ? Str : "", elfont::ClampBox(X1, Y1, X2, Y2), Effect, FontHeight,
+                            elDraw::Width, colors, target, TextPos, &FontCount);
+  elfont::FinishPositioned();  // the scope stays open on the Font buffer sprite
+}
+
+void elFont::HideDrawAA(int X1, int Y1, int X2, int Y2, const char* Str, uint16_t Effect) {
+  DrawAndShow = 0;
+  DrawAA(X1, Y1, X2, Y2, Str, Effect);
+}
+
+int elFont::DrawAA2(int Px, int Py, int X1, int Y1, int X2, int Y2) {
+  platform::Surface* source = elfont::SpriteSurface(elfont::kFontBufferSprite);
+  platform::Surface* output = elfont::SpriteSurface(elfont::kFontSprite);
+  platform::Surface* background = DDBack.get();
+  if (!source || !output || !background) return 0;
+  // The virtual screen, kept inside the surfaces written and read.
+  const elfont::Box view{std::max(elDraw::Vx1, 0), std::max(elDraw::Vy1, 0),
+                         std::min({elDraw::Vx2, output->Width(), background->Width()}),
+                         std::min({elDraw::Vy2, output->Height(), background->Height()})};
+  elfont::FilterArea area;
+  if (!elfont::ClipFilterArea(Px, Py, X1, Y1, X2, Y2, view, &area)) return 1;
+  const int bytes = output->Format().BytesPerPixel();
+  if (source->Format().BytesPerPixel() != bytes || background->Format().BytesPerPixel() != bytes)
+    return 0;
+  uint8_t* source_pixels = source->Lock();
+  uint8_t* output_pixels = source_pixels ? output->Lock() : nullptr;
+  uint8_t* background_pixels = output_pixels ? background->Lock() : nullptr;
+  if (background_pixels)
+    elfont::FilterHalf(
+        elfont::PlaneOf(*source, source_pixels), elfont::PlaneOf(*output, output_pixels),
+        elfont::PlaneOf(*background, background_pixels), area, elfont::ShiftsOf(output->Format()));
+  if (background_pixels) background->Unlock();
+  if (output_pixels) output->Unlock();
+  if (source_pixels) source->Unlock();
+  return background_pixels ? 1 : 0;
+}

@@ -1,0 +1,11 @@
+// The timed reveal of the last positioned drawing.
+#include "engine/el.h"
+#include "engine/font/reveal.h"
+#include "engine/font/scope.h"
+
+int elFont::Show(float Wait) {
+  return elfont::RevealStep(
+      Wait, FrameTime, FontCount, TextPos, &ShowCount, &ShowWait, [](const _textpos& r) {
+        elDraw::Layer(r.X1, r.Y1, elfont::kFontSprite, r.X1, r.Y1, r.X2, r.Y2);
+      });
+}

@@ -1,0 +1,44 @@
+// The reader of sound packs: records laid one after another from the start of
+// the file, each the sample length D (u32), the entry name with its zero byte,
+// the format record length H (u32), the format record and the samples.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/sound/byte_source.h"
+#include "engine/sound/wave_reader.h"
+
+namespace el_sound {
+
+// Names longer than this never match (they do not fit the lookup's buffers).
+inline constexpr size_t kMaxPackNameLength = 127;
+// The largest format record accepted: 18 bytes and the most extra bytes.
+inline constexpr uint32_t kMaxFormatRecordBytes = 18 + 0xFFFF;
+
+struct PackEntry {
+  uint64_t format_offset;
+  uint32_t format_bytes;  // H
+  uint32_t data_bytes;    // D
+  uint64_t DataOffset() const { return format_offset + format_bytes; }
+};
+
+// The first record named `name` (compared byte for byte; pass it upper-cased
+// as the converter writes names). nullopt when the records end first.
+std::optional<PackEntry> FindPackEntry(ByteSource& pack, std::string_view name);
+
+// The entry's format record, completed to 18 bytes; false when it is shorter
+// than 16 bytes, longer than kMaxFormatRecordBytes, its samples do not lie
+// wholly inside the pack or its format has zero channels, rate or block size.
+bool ReadPackFormat(ByteSource& pack, const PackEntry& entry, std::vector<uint8_t>* record);
+
+// The entry's format record and all its samples.
+bool ReadPackEntry(ByteSource& pack, const PackEntry& entry, WaveData* wave);
+
+// Upper-cases the ASCII letters of Shift-JIS text, leaving double-byte
+// characters (whose second byte may look like a letter) as they are.
+std::string UpperSjis(std::string_view text);
+
+}  // namespace el_sound

@@ -1,0 +1,69 @@
+// A device-independent bitmap: the parsed information header, its colour
+// table and its pixel bits, as a BMP file or a bitmap resource carries them,
+// and their conversion onto a surface the way the window system's drawing
+// converts them (each channel keeps its top bits).
+//
+// Accepted: information headers of 40, 52, 56, 108 and 124 bytes; 1, 4, 8,
+// 16, 24 and 32 bits per pixel; uncompressed or bit-field pixels; colour
+// tables of any length up to the format's (missing entries read black);
+// bottom-up rows, and top-down rows when the image size is given. Anything
+// else, and every size or offset the bytes cannot back, is refused.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace platform {
+
+class Dib {
+ public:
+  // The largest side accepted, in pixels.
+  static constexpr int kMaxSidePx = Surface::kMaxSidePx;
+
+  // A whole BMP file ("BM", file header, information block, pixels).
+  static std::unique_ptr<Dib> FromFile(std::span<const uint8_t> file);
+  // A packed bitmap as a resource holds it: information header, colour table,
+  // pixels, without the file header. Resources that are whole BMP files
+  // (starting with "BM") are accepted too.
+  static std::unique_ptr<Dib> FromResource(std::span<const uint8_t> data);
+
+  int Width() const { return width_px_; }
+  int Height() const { return height_px_; }
+  int BitsPerPixel() const { return bits_per_pixel_; }
+  bool TopDown() const { return top_down_; }
+  int StrideBytes() const { return stride_bytes_; }
+
+  // Colour references (0x00BBGGRR) of `count` pixels of row `y` (0 = top)
+  // from column `x`; the range must lie inside the bitmap.
+  void ReadRow(int y, int x, int count, uint32_t* out) const;
+  uint32_t ColorRefAt(int x, int y) const;
+
+ private:
+  Dib() = default;
+  static std::unique_ptr<Dib> Parse(std::span<const uint8_t> info, std::span<const uint8_t> after);
+
+  int width_px_ = 0;
+  int height_px_ = 0;
+  int bits_per_pixel_ = 0;
+  bool top_down_ = false;
+  bool bit_fields_ = false;
+  int stride_bytes_ = 0;
+  uint32_t masks_[3] = {};         // red, green, blue of 16- and 32-bit pixels
+  std::vector<uint32_t> palette_;  // colour references, 2^bpp entries when indexed
+  std::vector<uint8_t> bits_;      // stride x height, zero where the file gave less
+};
+
+// Reads a BMP file from disk; null when it cannot be opened or is refused.
+std::unique_ptr<Dib> ReadBmpFile(const std::string& path);
+
+// Copies `src` of the bitmap onto `dst` of the surface, stretched by nearest
+// sample, converting each pixel to the surface's format. Rectangles are
+// clipped to the bitmap and the surface.
+void DrawDib(Surface& surface, const Rect& dst, const Dib& dib, const Rect& src);
+
+}  // namespace platform

@@ -1,0 +1,166 @@
+// Row-wise loops on whole pixels: memmove for opaque rows, a select per pixel
+// for keyed rows (written so that the compiler can vectorise it), a column
+// table for stretched rows, and a row copied down for fills.
+#include "platform/surface_fast.h"
+
+#include <cstring>
+#include <vector>
+
+namespace platform::fast {
+namespace {
+
+template <typename Pixel>
+Pixel* PixelAt(Surface& s, int x, int y) {
+  return reinterpret_cast<Pixel*>(s.Row(y)) + x;
+}
+
+template <typename Pixel>
+const Pixel* PixelAt(const Surface& s, int x, int y) {
+  return reinterpret_cast<const Pixel*>(s.Row(y)) + x;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// The key as a pixel of this size, or nothing when no pixel can equal it.
+template <typename Pixel>
+bool KeyAsPixel(const Surface& src, Pixel* key) {
+  const auto raw = src.ColorKey();
+  if (!raw || *raw > static_cast<Pixel>(~Pixel{0})) return false;
+  *key = static_cast<Pixel>(*raw);
+  return true;
+}
+
+template <typename Pixel>
+void KeyedRow(Pixel* __restrict dst, const Pixel* __restrict src, int count, Pixel key) {
+  for (int x = 0; x < count; ++x) {
+    const Pixel s = src[x];
+    dst[x] = s == key ? dst[x] : s;
+  }
+}
+
+template <typename Pixel>
+bool CopyPixels(Surface& dst, int dst_x, int dst_y, const Surface& src, const Rect& src_rect,
+                bool keyed) {
+  const int width = src_rect.Width();
+  const int height = src_rect.Height();
+  const bool same = &dst == &src;
+  Pixel key{};
+  if (keyed && KeyAsPixel(src, &key)) {
+    const Rect dst_rect{dst_x, dst_y, dst_x + width, dst_y + height};
+    if (same && Overlap(dst_rect, src_rect)) return false;
+    for (int y = 0; y < height; ++y)
+      KeyedRow(PixelAt<Pixel>(dst, dst_x, dst_y + y),
+               PixelAt<Pixel>(src, src_rect.left, src_rect.top + y), width, key);
+    return true;
+  }
+  const size_t row_bytes = static_cast<size_t>(width) * sizeof(Pixel);
+  if (!same && width == dst.Width() && width == src.Width() &&
+      dst.PitchBytes() == src.PitchBytes()) {
+    std::memcpy(dst.Row(dst_y), src.Row(src_rect.top),
+                row_bytes + static_cast<size_t>(height - 1) * dst.PitchBytes());
+    return true;
+  }
+  // Within one surface, rows are taken in the order that reads each source
+  // row before it is overwritten.
+  const bool upward = same && dst_y > src_rect.top;
+  for (int i = 0; i < height; ++i) {
+    const int y = upward ? height - 1 - i : i;
+    std::memmove(PixelAt<Pixel>(dst, dst_x, dst_y + y),
+                 PixelAt<Pixel>(src, src_rect.left, src_rect.top + y), row_bytes);
+  }
+  return true;
+}
+
+template <typename Pixel>
+bool StretchPixels(Surface& dst, const Rect& dst_rect, const Surface& src, const Rect& src_rect,
+                   bool keyed) {
+  if (&dst == &src) return false;
+  const int width = dst_rect.Width();
+  std::vector<int> columns(static_cast<size_t>(width));
+  for (int x = 0; x < width; ++x)
+    columns[x] = reference::StretchSample(src_rect.left, src_rect.Width(), width, x);
+  Pixel key{};
+  const bool use_key = keyed && KeyAsPixel(src, &key);
+  int previous_sy = -1;
+  for (int y = 0; y < dst_rect.Height(); ++y) {
+    const int sy = reference::StretchSample(src_rect.top, src_rect.Height(), dst_rect.Height(), y);
+    Pixel* out = PixelAt<Pixel>(dst, dst_rect.left, dst_rect.top + y);
+    if (!use_key && sy == previous_sy) {
+      std::memcpy(out, PixelAt<Pixel>(dst, dst_rect.left, dst_rect.top + y - 1),
+                  static_cast<size_t>(width) * sizeof(Pixel));
+      continue;
+    }
+    const Pixel* in = PixelAt<Pixel>(src, 0, sy);
+    if (use_key) {
+      for (int x = 0; x < width; ++x) {
+        const Pixel s = in[columns[x]];
+        out[x] = s == key ? out[x] : s;
+      }
+    } else {
+      for (int x = 0; x < width; ++x) out[x] = in[columns[x]];
+    }
+    previous_sy = sy;
+  }
+  return true;
+}
+
+template <typename Pixel>
+bool FillPixels(Surface& dst, const Rect& r, uint32_t raw) {
+  const Pixel value = static_cast<Pixel>(raw);
+  const size_t row_bytes = static_cast<size_t>(r.Width()) * sizeof(Pixel);
+  Pixel* first = PixelAt<Pixel>(dst, r.left, r.top);
+  const auto low = static_cast<uint8_t>(value);
+  bool uniform = true;
+  for (size_t b = 1; b < sizeof(Pixel); ++b)
+    uniform = uniform && static_cast<uint8_t>(value >> (8 * b)) == low;
+  if (uniform) {
+    for (int y = r.top; y < r.bottom; ++y)
+      std::memset(PixelAt<Pixel>(dst, r.left, y), low, row_bytes);
+    return true;
+  }
+  for (int x = 0; x < r.Width(); ++x) first[x] = value;
+  for (int y = r.top + 1; y < r.bottom; ++y)
+    std::memcpy(PixelAt<Pixel>(dst, r.left, y), first, row_bytes);
+  return true;
+}
+
+}  // namespace
+
+bool Copy(Surface& dst, int dst_x, int dst_y, const Surface& src, const Rect& src_rect,
+          bool keyed) {
+  switch (dst.Format().BytesPerPixel()) {
+    case 2:
+      return CopyPixels<uint16_t>(dst, dst_x, dst_y, src, src_rect, keyed);
+    case 4:
+      return CopyPixels<uint32_t>(dst, dst_x, dst_y, src, src_rect, keyed);
+    default:
+      return false;
+  }
+}
+
+bool Stretch(Surface& dst, const Rect& dst_rect, const Surface& src, const Rect& src_rect,
+             bool keyed) {
+  switch (dst.Format().BytesPerPixel()) {
+    case 2:
+      return StretchPixels<uint16_t>(dst, dst_rect, src, src_rect, keyed);
+    case 4:
+      return StretchPixels<uint32_t>(dst, dst_rect, src, src_rect, keyed);
+    default:
+      return false;
+  }
+}
+
+bool Fill(Surface& dst, const Rect& clipped_rect, uint32_t raw) {
+  switch (dst.Format().BytesPerPixel()) {
+    case 2:
+      return FillPixels<uint16_t>(dst, clipped_rect, raw);
+    case 4:
+      return FillPixels<uint32_t>(dst, clipped_rect, raw);
+    default:
+      return false;
+  }
+}
+
+}  // namespace platform::fast

@@ -1,0 +1,113 @@
+// The 2:1 filter of the anti-aliased text on synthetic pixel buffers.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "engine/font/aa_filter.h"
+
+namespace {
+
+using elfont::FilterArea;
+using elfont::PixelPlane;
+
+struct Buffer {
+  Buffer(int w, int h, int bytes) : data(static_cast<size_t>(w) * h * bytes), plane{} {
+    plane = {data.data(), w * bytes, w, h, bytes};
+  }
+  void Set(int x, int y, uint32_t v) {
+    std::memcpy(&data[static_cast<size_t>(y) * plane.pitch_bytes + x * plane.bytes_per_pixel], &v,
+                plane.bytes_per_pixel);
+  }
+  uint32_t Get(int x, int y) const {
+    uint32_t v = 0;
+    std::memcpy(&v, &data[static_cast<size_t>(y) * plane.pitch_bytes + x * plane.bytes_per_pixel],
+                plane.bytes_per_pixel);
+    return v;
+  }
+  void Fill(uint32_t v) {
+    for (int y = 0; y < plane.height_px; ++y)
+      for (int x = 0; x < plane.width_px; ++x) Set(x, y, v);
+  }
+  std::vector<uint8_t> data;
+  PixelPlane plane;
+};
+
+constexpr elfont::ChannelShifts k565{11, 6, 0};
+
+// Filters the whole 8 x 8 source into a 4 x 4 output at (0, 0).
+void Filter(const Buffer& source, Buffer& output, const Buffer& background) {
+  const FilterArea area{0, 0, 4, 4, {0, 0, 8, 8}};
+  elfont::FilterHalf(source.plane, output.plane, background.plane, area, k565);
+}
+
+struct ChannelCase {
+  const char* name;
+  int bytes;
+  uint32_t sample;  // the colour of the samples set
+  int samples;      // how many of the nine around output pixel (1, 1)
+  uint32_t background;
+  uint32_t expected;
+};
+
+TEST(FontFilter, ChannelArithmetic) {
+  const ChannelCase cases[] = {
+      {"no sample keeps the transparent colour", 4, 0xFFFFFF, 0, 0x505050, 0},
+      {"one white sample over black, 32-bit", 4, 0xFFFFFF, 1, 0, 0x3F3F3F},
+      {"one white sample over black, 24-bit", 3, 0xFFFFFF, 1, 0, 0x3F3F3F},
+      {"nine white samples saturate", 4, 0xFFFFFF, 9, 0, 0xFFFFFF},
+      {"four samples blend with the background", 4, 0xFFFFFF, 4, 0x505050, 0xC7C7C7},
+      {"channels stay apart", 4, 0x0000FF, 1, 0x800000, 0x8F1F3F},
+      {"one white sample over black, 16-bit", 2, 0xFFFF, 1, 0, (7u << 11) | (7u << 6) | 7u},
+      {"eight samples ignore the background, 16-bit", 2, 0xFFFF, 8, 0xFFFF,
+       (31u << 11) | (31u << 6) | 31u},
+  };
+  // Sample positions around source pixel (2, 2), the centre of output (1, 1).
+  const int offsets[9][2] = {{0, 0}, {-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                             {1, 0}, {-1, 1},  {0, 1},  {1, 1}};
+  for (const auto& c : cases) {
+    Buffer source(8, 8, c.bytes), output(4, 4, c.bytes), background(4, 4, c.bytes);
+    background.Fill(c.background);
+    for (int i = 0; i < c.samples; ++i) source.Set(2 + offsets[i][0], 2 + offsets[i][1], c.sample);
+    Filter(source, output, background);
+    EXPECT_EQ(output.Get(1, 1), c.expected) << c.name;
+  }
+}
+
+TEST(FontFilter, SamplesOutsideTheSourceRectangleAreNotTaken) {
+  Buffer source(8, 8, 4), output(4, 4, 4), background(4, 4, 4);
+  source.Set(2, 0, 0xFFFFFF);  // right of the rectangle (0, 0)-(2, 2)
+  const FilterArea area{0, 0, 1, 1, {0, 0, 2, 2}};
+  elfont::FilterHalf(source.plane, output.plane, background.plane, area, k565);
+  EXPECT_EQ(output.Get(0, 0), 0u);
+  source.Set(1, 1, 0xFFFFFF);
+  elfont::FilterHalf(source.plane, output.plane, background.plane, area, k565);
+  EXPECT_EQ(output.Get(0, 0), 0x3F3F3Fu);
+}
+
+TEST(FontFilter, ClippingToTheVirtualScreen) {
+  FilterArea area;
+  // Right and bottom edges shorten the output.
+  ASSERT_TRUE(elfont::ClipFilterArea(630, 470, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
+  EXPECT_EQ(area.ex, 10);
+  EXPECT_EQ(area.ey, 10);
+  // A cut at the left moves the source two pixels per output pixel.
+  ASSERT_TRUE(elfont::ClipFilterArea(-5, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
+  EXPECT_EQ(area.px, 0);
+  EXPECT_EQ(area.source.x1, 10);
+  EXPECT_EQ(area.ex, 15);
+  // Wholly outside: nothing to draw.
+  EXPECT_FALSE(elfont::ClipFilterArea(700, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
+  EXPECT_FALSE(elfont::ClipFilterArea(-50, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
+}
+
+TEST(FontFilter, NeverWritesOutsideTheOutputPlane) {
+  Buffer source(8, 8, 2), output(4, 4, 2), background(4, 4, 2);
+  source.Fill(0xFFFF);
+  const FilterArea area{2, 2, 4, 4, {0, 0, 8, 8}};  // reaches past the output
+  elfont::FilterHalf(source.plane, output.plane, background.plane, area, k565);
+  EXPECT_EQ(output.Get(3, 3), 0xFFDFu);
+  EXPECT_EQ(output.Get(1, 1), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+// Input and output of the commands, with their errors reported the same way.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "tools/cli/files.h"
+
+namespace cli {
+
+// Story sources larger than this are refused.
+inline constexpr uint64_t kMaxStoryBytes = 64ull << 20;
+
+// Reads a file; on failure reports "PATH: error: REASON" and returns false.
+bool ReadInput(const std::string& path, uint64_t max_bytes, FileContents* contents,
+               std::ostream& err);
+// Reads a project file and refuses one that is not exactly the full size.
+bool ReadProjectFile(const std::string& path, FileContents* contents, std::ostream& err);
+// Writes to a file, or to `out` for "-".
+bool WriteOutput(const std::string& path, std::string_view bytes, std::ostream& out,
+                 std::ostream& err);
+
+}  // namespace cli

@@ -1,0 +1,108 @@
+// Checks of the asset lists, the fixed layout pictures and the speaker names.
+#include <algorithm>
+
+#include "tools/lint/lint.h"
+#include "tools/lint/report.h"
+#include "tools/story/flow.h"
+#include "tools/story/schema.h"
+#include "tools/story/text.h"
+
+namespace lint {
+namespace {
+
+using story::kAssetLists;
+using story::Severity;
+
+// A path as the player builds it: too long for its buffer, or not there.
+void CheckFile(const std::string& path, const std::string& where, const FileLookup& lookup,
+               std::vector<Diagnostic>* out) {
+  if (static_cast<int>(path.size()) + 1 > story::kPathBufferBytes) {
+    Report(out, Severity::kError, where,
+           "the path " + Shown(path) + " is " + std::to_string(path.size()) +
+               " bytes; the loader's buffer of " + std::to_string(story::kPathBufferBytes) +
+               " bytes holds " + std::to_string(story::kPathBufferBytes - 1) +
+               " and the ending zero");
+    return;
+  }
+  if (!lookup(path))
+    Report(out, Severity::kError, where, "the file " + Shown(path) + " is not in the game folder");
+}
+
+void CheckList(const project::ProjectData& data, const story::AssetListInfo& info,
+               const FileLookup& lookup, std::vector<Diagnostic>* out) {
+  const int32_t count = data.picname.counts[info.list];
+  const std::string where = "assets." + std::string(info.key);
+  if (count > project::kMaxListCount) {
+    Report(out, Severity::kError, where,
+           "the count " + std::to_string(count) +
+               " is above 199; the player reads names past the list");
+  } else if (count < 0) {
+    Report(out, Severity::kError, where,
+           "the count " + std::to_string(count) + " is negative; the player loads none");
+  }
+  if (info.list == project::kSounds && count > story::kEngineSounds) {
+    Report(out, Severity::kError, where,
+           std::to_string(count) + " sounds are listed but the engine's sound table holds " +
+               std::to_string(story::kEngineSounds) + "; sounds " +
+               std::to_string(story::kEngineSounds + 1) + " and later fail to load");
+  }
+  const int used = std::clamp(count, 0, project::kMaxListCount);
+  for (int n = 1; n <= used; ++n) {
+    const std::string name(project::FieldText(data.picname.names[info.list][n]));
+    const std::string entry = std::string(info.what) + " " + std::to_string(n);
+    if (name.empty()) {
+      Report(out, Severity::kError, entry, "has no file name");
+      continue;
+    }
+    CheckFile(std::string(info.folder) + name, entry, lookup, out);
+  }
+}
+
+bool AnyLayoutShows(const project::ProjectData& data, int slot) {
+  if (data.str6[slot].show != 0) return true;
+  for (int page = 0; page < project::kPages; ++page)
+    if (data.pagescrused[page] != 0 && data.pagescrinf[page][slot].show != 0) return true;
+  return false;
+}
+
+void CheckLayoutPictures(const project::ProjectData& data, const FileLookup& lookup,
+                         std::vector<Diagnostic>* out) {
+  struct Fixed {
+    std::string_view path;
+    std::string_view role;
+    int slot;  // -1: always drawn
+  };
+  static constexpr Fixed kFixed[] = {
+      {story::kLogoPicture, "the start-up logo", -1},
+      {story::kPointerPicture, "the pointer", -1},
+      {story::kTitlePicture, "the title screen", -1},
+      {story::kBackdropPicture, "the backdrop of the layouts", project::slot::kBackdrop},
+      {story::kFramePicture, "the window frame of the layouts", project::slot::kFrame},
+  };
+  for (const auto& fixed : kFixed) {
+    if (fixed.slot >= 0 && !AnyLayoutShows(data, fixed.slot)) continue;
+    CheckFile(std::string(fixed.path), std::string(fixed.role), lookup, out);
+  }
+}
+
+void CheckSpeakers(const project::ProjectData& data, std::vector<Diagnostic>* out) {
+  for (int k = 1; k <= project::kMaxListCount; ++k) {
+    const std::string_view name = project::FieldText(data.str5[k]);
+    if (!story::CutSpeakerName(name).plus_beyond_limit) continue;
+    Report(out, Severity::kWarning, "speaker " + std::to_string(k),
+           "the \"+\" lies at byte 40 or later, where the player no longer looks for it: the "
+           "name is shown whole, " +
+               Shown(name));
+  }
+}
+
+}  // namespace
+
+void CheckAssets(const project::ProjectData& data, const FileLookup& lookup,
+                 std::vector<Diagnostic>* out) {
+  for (const auto& info : kAssetLists) CheckList(data, info, lookup, out);
+  CheckLayoutPictures(data, lookup, out);
+  CheckSpeakers(data, out);
+}
+
+}  // namespace lint

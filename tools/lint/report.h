@@ -1,0 +1,35 @@
+// Helpers shared by the checks.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/encoding.h"
+#include "tools/story/diagnostics.h"
+
+namespace lint {
+
+inline void Report(std::vector<story::Diagnostic>* out, story::Severity severity, std::string where,
+                   std::string message, int page = -1, int line = -1) {
+  story::Diagnostic d;
+  d.severity = severity;
+  d.where = std::move(where);
+  d.message = std::move(message);
+  d.page = page;
+  d.line = line;
+  out->push_back(std::move(d));
+}
+
+// A stored text quoted for a message, in UTF-8 and cut after `max_chars` characters.
+inline std::string Shown(std::string_view sjis, size_t max_chars = 40) {
+  const std::string utf8 = platform::Cp932ToUtf8(sjis);
+  size_t chars = 0;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;
+    if (chars++ == max_chars) return "\"" + utf8.substr(0, i) + "…\"";
+  }
+  return "\"" + utf8 + "\"";
+}
+
+}  // namespace lint
