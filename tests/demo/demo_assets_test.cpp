@@ -26,27 +26,36 @@ using Bytes = std::vector<uint8_t>;
 
 constexpr Colour kWhite{255, 255, 255};
 
-// Every file of the game and the resources, made once for all tests.
-const std::map<std::string, Bytes>& Files() {
-  static const std::map<std::string, Bytes> files = [] {
-    std::map<std::string, Bytes> out;
+// Every asset of the game and the resources by path, each made when a test
+// first asks for it: painting all pictures takes a while in sanitizer builds,
+// and each test runs in its own process.
+const std::map<std::string, Asset>& Manifest() {
+  static const std::map<std::string, Asset> manifest = [] {
+    std::map<std::string, Asset> out;
     for (const auto& list : {GameAssets(), ProgramResources()}) {
-      for (const Asset& asset : list) out[asset.path] = asset.make();
+      for (const Asset& asset : list) out.emplace(asset.path, asset);
     }
     return out;
   }();
-  return files;
+  return manifest;
+}
+
+const Bytes& File(const std::string& path) {
+  static std::map<std::string, Bytes> made;
+  auto it = made.find(path);
+  if (it == made.end()) it = made.emplace(path, Manifest().at(path).make()).first;
+  return it->second;
 }
 
 std::vector<std::string> InFolder(const std::string& folder) {
   std::vector<std::string> names;
-  for (const auto& [path, bytes] : Files()) {
+  for (const auto& [path, asset] : Manifest()) {
     if (path.starts_with(folder + "/")) names.push_back(path);
   }
   return names;
 }
 
-TEST(DemoAssets, PicturesHaveTheSizesTheLayoutExpects) {
+TEST(DemoAssets, PicturesHaveTheSizesTheLayoutExpectsAndDepthsThePlayerReads) {
   const struct {
     std::string path;
     int width, height;
@@ -55,7 +64,7 @@ TEST(DemoAssets, PicturesHaveTheSizesTheLayoutExpects) {
                {"lyout/mouse.bmp", 13, 21},   {"kovadine2.bmp", 100, 100},
                {"main_icon.bmp", 64, 64}};
   for (const auto& c : cases) {
-    const auto info = ReadBmpInfo(Files().at(c.path));
+    const auto info = ReadBmpInfo(File(c.path));
     EXPECT_EQ(info.width, c.width) << c.path;
     EXPECT_EQ(info.height, c.height) << c.path;
   }
@@ -65,10 +74,24 @@ TEST(DemoAssets, PicturesHaveTheSizesTheLayoutExpects) {
                                                   {"frontmain", {160, 160}},
                                                   {"item", {32, 32}}}) {
     for (const std::string& path : InFolder(folder)) {
-      const auto info = ReadBmpInfo(Files().at(path));
+      const auto info = ReadBmpInfo(File(path));
       EXPECT_EQ(std::make_pair(info.width, info.height), size) << path;
     }
   }
+  // What the player reads is uncompressed, of 24, 8 or 4 bits, and each of
+  // the three depths occurs. (The icon is for the window system.)
+  std::multiset<uint32_t> depths;
+  for (const auto& [path, asset] : Manifest()) {
+    if (!path.ends_with(".bmp") || path == "main_icon.bmp") continue;
+    const Bytes& bytes = File(path);
+    EXPECT_EQ(Tag(bytes, 0, 2), "BM") << path;
+    EXPECT_EQ(U32(bytes, 30), 0u) << path << " is compressed";
+    depths.insert(ReadBmpInfo(bytes).bits);
+  }
+  EXPECT_GE(depths.count(24), 1u);
+  EXPECT_GE(depths.count(8), 1u);
+  EXPECT_GE(depths.count(4), 1u);
+  EXPECT_EQ(depths.size(), depths.count(24) + depths.count(8) + depths.count(4));
 }
 
 TEST(DemoAssets, FoldersHoldEnoughOfEachKind) {
@@ -78,20 +101,9 @@ TEST(DemoAssets, FoldersHoldEnoughOfEachKind) {
   EXPECT_GE(InFolder("item").size(), 3u);
   EXPECT_GE(InFolder("wav").size(), 5u);
   EXPECT_GE(InFolder("midi").size(), 3u);
-}
-
-TEST(DemoAssets, PicturesUseEveryDepthThePlayerReads) {
-  std::multiset<uint32_t> depths;
-  for (const auto& [path, bytes] : Files()) {
-    if (!path.ends_with(".bmp") || path == "main_icon.bmp") continue;
-    EXPECT_EQ(Tag(bytes, 0, 2), "BM") << path;
-    EXPECT_EQ(U32(bytes, 30), 0u) << path << " is compressed";
-    depths.insert(ReadBmpInfo(bytes).bits);
-  }
-  EXPECT_GE(depths.count(24), 1u);
-  EXPECT_GE(depths.count(8), 1u);
-  EXPECT_GE(depths.count(4), 1u);
-  EXPECT_EQ(depths.size(), depths.count(24) + depths.count(8) + depths.count(4));
+  EXPECT_EQ(InFolder("lyout"),
+            (std::vector<std::string>{"lyout/bback.bmp", "lyout/fback.bmp", "lyout/mark.bmp",
+                                      "lyout/mouse.bmp", "lyout/title.bmp"}));
 }
 
 // Whether `edge` looks like `inner` partly mixed with white: what a soft
@@ -117,7 +129,7 @@ TEST(DemoAssets, KeyedPicturesHaveTransparentCornersAndNoPaleFringe) {
   }
   constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
   for (const std::string& path : keyed) {
-    const Bytes& bmp = Files().at(path);
+    const Bytes& bmp = File(path);
     const auto info = ReadBmpInfo(bmp);
     const auto at = [&](int x, int y) {
       return x >= 0 && y >= 0 && x < info.width && y < info.height ? BmpPixel(bmp, x, y) : kWhite;
@@ -147,7 +159,7 @@ TEST(DemoAssets, KeyedPicturesHaveTransparentCornersAndNoPaleFringe) {
 
 TEST(DemoAssets, LogosSitOnBlack) {
   for (const std::string path : {"lyout/mark.bmp", "kovadine2.bmp"}) {
-    const Bytes& bmp = Files().at(path);
+    const Bytes& bmp = File(path);
     EXPECT_EQ(BmpPixel(bmp, 0, 0), (Colour{0, 0, 0})) << path;
     EXPECT_EQ(BmpPixel(bmp, 99, 99), (Colour{0, 0, 0})) << path;
     EXPECT_NE(BmpPixel(bmp, 50, 40), (Colour{0, 0, 0})) << path;
@@ -155,7 +167,7 @@ TEST(DemoAssets, LogosSitOnBlack) {
 }
 
 TEST(DemoAssets, IconIsTransparentOutsideItsRoundedPlate) {
-  const Bytes& bmp = Files().at("main_icon.bmp");
+  const Bytes& bmp = File("main_icon.bmp");
   ASSERT_EQ(ReadBmpInfo(bmp).bits, 32u);
   const auto alpha = [&](int x, int y) { return bmp[54 + ((63 - y) * 64 + x) * 4 + 3]; };
   EXPECT_EQ(alpha(0, 0), 0);
@@ -166,7 +178,7 @@ TEST(DemoAssets, IconIsTransparentOutsideItsRoundedPlate) {
 
 TEST(DemoAssets, SoundsAre16BitPcmAtCommonRates) {
   for (const std::string& path : InFolder("wav")) {
-    const Bytes& wav = Files().at(path);
+    const Bytes& wav = File(path);
     EXPECT_EQ(Tag(wav, 0), "RIFF") << path;
     EXPECT_EQ(U32(wav, 4), wav.size() - 8) << path;
     EXPECT_EQ(U16(wav, 20), 1u) << path;
@@ -203,15 +215,18 @@ TEST(DemoAssets, SongsLastTwentyToSixtySecondsAndUseSeveralChannels) {
 }
 
 TEST(DemoAssets, SameBytesEveryTime) {
-  for (const Asset& asset : GameAssets())
-    EXPECT_EQ(asset.make(), Files().at(asset.path)) << asset.path;
+  // Those made with noise, dithering and random placement.
+  for (const std::string path : {"lyout/title.bmp", "backmain/forest.bmp", "backmain/river.bmp",
+                                 "wav/steps.wav", "wav/wind.wav", "midi/night.mid"}) {
+    EXPECT_EQ(Manifest().at(path).make(), File(path)) << path;
+  }
 }
 
 TEST(DemoAssets, WritesTheTreeAndReportsFailure) {
   test_support::TempFolder folder;
   WriteAssets(ProgramResources(), folder.Path());
   const std::string written = folder.Read("kovadine2.bmp");
-  EXPECT_EQ(Bytes(written.begin(), written.end()), Files().at("kovadine2.bmp"));
+  EXPECT_EQ(Bytes(written.begin(), written.end()), File("kovadine2.bmp"));
   // A file where a folder must go.
   folder.Write("blocked", "x");
   EXPECT_THROW(WriteAssets(ProgramResources(), folder.Path() / "blocked"), std::exception);
