@@ -2,30 +2,12 @@
 // then starts the other engine classes in their order; Exit stops them all
 // once and asks the window to close.
 #include "engine/draw/draw_internal.h"
+#include "engine/sound/sound_table.h"
 #include "platform/platform.h"
 
 namespace {
 
 bool g_exited = false;
-
-// Every sound slot empty, with one mix and no effect.
-void ResetSoundTable() {
-  for (int slot = 0; slot < 70; ++slot) {
-    elSound::ListUse[slot] = 0;
-    elSound::ListMix[slot] = 1;
-    elSound::ListUseMix[slot] = 0;
-    elSound::ListPitchDef[slot] = 0;
-    elSound::ListName[slot][0] = '\0';
-    elSound::ListEffectCount[slot] = -1;
-    elSound::ListPack[slot] = 0;
-    elSound::SoundStream[slot].DataSize = 0;
-    for (int mix = 0; mix < 10; ++mix) {
-      elSound::ListVolume[slot][mix] = 0;
-      elSound::ListPitch[slot][mix] = 0;
-      elSound::ListPan[slot][mix] = 0;
-    }
-  }
-}
 
 int DesktopBits() {
   return elSystem::ColorBit();
@@ -46,7 +28,7 @@ int elDraw::Screen(int Width, int Height, int Memory) {
   if (const auto failure = draw_internal::OpenDisplay(Width, Height, Memory, &DesktopBits))
     return Error("Draw::Screen", failure->message, failure->code);
   elSound::Init();
-  ResetSoundTable();
+  el_sound::ResetSoundTable();
   elMusic::Init();
   elSystem::Init();
   elFont::Init();

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/sound/sound_internal.h"
+#include "engine/sound/sound_table.h"
 #include "platform/audio/mixer.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
@@ -93,3 +94,26 @@ void elSound::FreeObject(int ObjDS) {
   el_sound::ReleaseMixes(ObjDS);
   ListMix[ObjDS] = 1;
 }
+
+namespace el_sound {
+
+void ResetSoundTable() {
+  for (int slot = 0; slot < 70; ++slot) {
+    elSound::ListUse[slot] = 0;
+    elSound::ListMix[slot] = 1;
+    elSound::ListUseMix[slot] = 0;
+    elSound::ListPitchDef[slot] = 0;
+    elSound::ListName[slot][0] = '\0';
+    elSound::ListEffectCount[slot] = -1;
+    elSound::ListPack[slot] = 0;
+    elSound::SoundStream[slot].DataSize = 0;
+    for (int mix = 0; mix < 10; ++mix) {
+      elSound::ListVolume[slot][mix] = 0;
+      elSound::ListPitch[slot][mix] = 0;
+      elSound::ListPan[slot][mix] = 0;
+      elSound::ListPosition[slot][mix] = 0;
+    }
+  }
+}
+
+}  // namespace el_sound

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/el.h"
+#include "engine/sound/sound_table.h"
 #include "platform/audio/mixer.h"
 #include "platform/audio/sound_buffer.h"
 #include "platform/platform.h"
@@ -21,22 +22,7 @@ namespace sound_test {
 
 // What display set-up does right after elSound::Init.
 inline void ResetSoundTable() {
-  for (int slot = 0; slot < 70; ++slot) {
-    elSound::ListUse[slot] = 0;
-    elSound::ListMix[slot] = 1;
-    elSound::ListUseMix[slot] = 0;
-    elSound::ListPitchDef[slot] = 0;
-    elSound::ListName[slot][0] = '\0';
-    elSound::ListEffectCount[slot] = -1;
-    elSound::ListPack[slot] = 0;
-    elSound::SoundStream[slot].DataSize = 0;
-    for (int mix = 0; mix < 10; ++mix) {
-      elSound::ListVolume[slot][mix] = 0;
-      elSound::ListPitch[slot][mix] = 0;
-      elSound::ListPan[slot][mix] = 0;
-      elSound::ListPosition[slot][mix] = 0;
-    }
-  }
+  el_sound::ResetSoundTable();
 }
 
 class SoundTest : public ::testing::Test {
