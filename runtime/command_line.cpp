@@ -9,7 +9,7 @@ namespace runtime {
 namespace {
 
 inline constexpr int kMaxScale = 16;
-inline constexpr int kMaxFrameMs = 10000;
+inline constexpr int kMaxFrameMs = 1000;  // the headless backend's own limit
 
 std::optional<int> ParseInt(std::string_view text, int low, int high) {
   int value = 0;

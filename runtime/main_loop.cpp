@@ -113,8 +113,8 @@ void RunFrame() {
   TraceScreenNumber();
   UpdateBlink();
   EndFrameInput();
+  // The backend's end of frame also counts the trace's frame number.
   platform::CurrentBackend().EndFrame();
-  platform::AdvanceTraceFrame();
 }
 
 int RunMainLoop() {
