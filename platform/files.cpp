@@ -72,8 +72,7 @@ std::string AsFolder(const std::string& folder) {
   if (!path.is_absolute()) path = std::filesystem::absolute(path, ec);
   std::string text = path.lexically_normal().string();
   while (text.size() > 1 && text.back() == '/') text.pop_back();
-  if (text.empty()) text = "/";
-  if (text.back() != '/') text.push_back('/');
+  if (text.empty() || text.back() != '/') text.push_back('/');
   return text;
 }
 
