@@ -126,6 +126,24 @@ TEST_F(StoryComposeTest, WithEverySlotHiddenTheLineIsBlack) {
   EXPECT_EQ(CountCached(0, 0, 640, 480, kBlack), 640 * 480);
 }
 
+TEST_F(StoryComposeTest, ThePointerIsDrawnOverTheLineAndNotAtAllWhenItsPictureFailed) {
+  HideMessage();
+  screenbmp = Picture("bback.bmp", 640, 480, 0xFF0000);
+  backbmp[1] = Picture("b.bmp", 20, 30, 0x00FF00);  // the cache's corner is green
+  SetCount(project::kBacks, 1);
+  SetField(0, field::kBackPicture, 1);
+  Slot(str6, slot::kBackdrop, 0, 0, 0, 0);
+  Slot(str6, slot::kBack, 0, 0, 0, 0);
+  MousePX = 400, MousePY = 300;
+  Frames(2);
+  EXPECT_EQ(Shown(405, 305), Raw(kRed));
+  mousebmp = Picture("mouse.bmp", 30, 30, 0x0000FF);
+  Frame();
+  EXPECT_EQ(Shown(405, 305), Raw(kBlue));
+  EXPECT_EQ(Shown(400 + 13, 305), Raw(kRed));  // only its top-left 13 x 21
+  EXPECT_EQ(Shown(405, 300 + 21), Raw(kRed));
+}
+
 class StoryItemsTest : public StoryComposeTest {
  protected:
   void SetUp() override {
