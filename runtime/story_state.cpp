@@ -48,6 +48,9 @@ const ScreenLayout& CurrentLayout() {
 }
 
 void DrawPointer() {
+  // A pointer picture that failed to load is sprite 0, the story's cached
+  // picture: draw nothing rather than a corner of it.
+  if (mousebmp == 0) return;
   elDraw::Layer(MousePX, MousePY, mousebmp, 0, 0, kPointerWidth, kPointerHeight);
 }
 
