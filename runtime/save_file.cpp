@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
+#include "runtime/story.h"
+
 namespace runtime {
+
+static_assert(save_offset::kEnd == kSaveFileSize);
+
 namespace {
 
 void PutInt(std::vector<uint8_t>& out, size_t offset, int32_t value) {
