@@ -1,13 +1,13 @@
 // The player's screens by number, as WinMain installs them for the main loop.
 #include "runtime/runtime.h"
+#include "runtime/story.h"
 
 namespace runtime {
 
 const ScreenTable& PlayerScreens() {
-  // 0 ending, 1 logo, 2 loading, 3 title, 4 story. The screens are their own
-  // units; an entry that is still empty runs no step, like a screen number
-  // outside the table.
-  static constexpr ScreenTable kScreens{};
+  // 0 ending, 1 logo, 2 loading, 3 title, 4 story.
+  static constexpr ScreenTable kScreens{MainEndScreen, Main1Screen, Main2Screen, Main3Screen,
+                                        Main4Screen};
   return kScreens;
 }
 

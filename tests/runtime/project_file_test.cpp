@@ -8,7 +8,9 @@ namespace {
 
 using project::ProjectData;
 
-std::unique_ptr<ProjectData> NewData() { return std::make_unique<ProjectData>(); }
+std::unique_ptr<ProjectData> NewData() {
+  return std::make_unique<ProjectData>();
+}
 
 int32_t IntAt(const std::vector<uint8_t>& bytes, size_t offset) {
   int32_t v;
