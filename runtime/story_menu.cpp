@@ -1,13 +1,12 @@
 // The story screen's menu: five text entries in a column (restart, end,
 // save, load, advance mode), drawn over the story picture every frame and the
 // first to answer a left click.
-#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 
 #include "engine/el.h"
 #include "runtime/story.h"
+#include "runtime/story_internal.h"
 
 namespace {
 
@@ -56,17 +55,8 @@ EntryRect MenuEntryRect(const SCREENPRM& slot, int entry) {
   return {slot.x, top, slot.x + kEntryWidthInHeights * s, top + s};
 }
 
-int ToInt(int64_t value) {
-  return static_cast<int>(
-      std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 const SCREENPRM& MenuSlot() {
   return runtime::CurrentLayout()[project::slot::kMenu];
-}
-
-void NextAdvanceMode() {
-  autoflug = autoflug + 1 > kLastMode ? 0 : autoflug + 1;
 }
 
 void SaveFromMenu() {
@@ -109,7 +99,7 @@ void Act(int entry) {
       LoadFromMenu();
       break;
     default:
-      NextAdvanceMode();
+      autoflug = runtime::story::NextAdvanceMode(autoflug);
       break;
   }
 }
@@ -132,7 +122,8 @@ void DrawSystemMenu(const ScreenLayout& layout) {
     const Label& label = EntryLabel(entry);
     const bool pointed = PointInMenuEntry(slot, entry, MousePX, MousePY);
     const EntryRect r = MenuEntryRect(slot, entry);
-    elFont::AreaDraw(ToInt(r.left), ToInt(r.top), ToInt(r.right), ToInt(r.bottom),
+    elFont::AreaDraw(runtime::story::ClampToInt(r.left), runtime::story::ClampToInt(r.top),
+                     runtime::story::ClampToInt(r.right), runtime::story::ClampToInt(r.bottom),
                      pointed ? label.pointed : label.plain, kCentred);
   }
   elFont::Before();
