@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,6 +33,9 @@ class Backend {
 
   // Millisecond clock with timeGetTime semantics (wraps at 2^32).
   virtual uint32_t TimeMs() = 0;
+  // Calendar time in seconds since 1970, the seed of the story's random
+  // jumps; the real clock unless the backend keeps a virtual one.
+  virtual int64_t CalendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
   // Returns once TimeMs() has passed `deadline_ms` (strictly greater). Real
   // backends sleep; the headless one advances its virtual clock.
   virtual void WaitUntil(uint32_t deadline_ms) = 0;

@@ -16,6 +16,8 @@ namespace platform {
 
 // ---- Clock
 uint32_t TimeMs();
+// Calendar seconds since 1970 as the backend keeps them (virtual when headless).
+int64_t CalendarSeconds();
 void WaitUntil(uint32_t deadline_ms);
 
 // ---- Message queue and window procedure

@@ -48,8 +48,15 @@ const char* AnswerName(MessageBoxAnswer answer) {
 
 }  // namespace
 
-uint32_t TimeMs() { return CurrentBackend().TimeMs(); }
-void WaitUntil(uint32_t deadline_ms) { CurrentBackend().WaitUntil(deadline_ms); }
+uint32_t TimeMs() {
+  return CurrentBackend().TimeMs();
+}
+int64_t CalendarSeconds() {
+  return CurrentBackend().CalendarSeconds();
+}
+void WaitUntil(uint32_t deadline_ms) {
+  CurrentBackend().WaitUntil(deadline_ms);
+}
 
 bool CreateMainWindow(std::string_view title_sjis) {
   Pointer() = PointerState{};
@@ -67,9 +74,15 @@ void SetWindowTitle(std::string_view title_sjis) {
   TraceEvent("title").SjisText("text", title_sjis);
 }
 
-std::string WindowTitle() { return CurrentBackend().Title(); }
-void RaiseMainWindow() { CurrentBackend().RaiseWindow(); }
-void MinimizeMainWindow() { CurrentBackend().MinimizeWindow(); }
+std::string WindowTitle() {
+  return CurrentBackend().Title();
+}
+void RaiseMainWindow() {
+  CurrentBackend().RaiseWindow();
+}
+void MinimizeMainWindow() {
+  CurrentBackend().MinimizeWindow();
+}
 
 int ShowCursor(bool show) {
   Pointer().show_count += show ? 1 : -1;
@@ -82,9 +95,15 @@ void SetCursorShape(bool arrow) {
   ApplyPointerVisibility();
 }
 
-void ClipCursor(const std::optional<Rect>& area) { CurrentBackend().ConfinePointer(area); }
-void SetCursorPos(int x, int y) { CurrentBackend().WarpPointer(x, y); }
-void EnableTextInput(bool enabled) { CurrentBackend().SetTextInput(enabled); }
+void ClipCursor(const std::optional<Rect>& area) {
+  CurrentBackend().ConfinePointer(area);
+}
+void SetCursorPos(int x, int y) {
+  CurrentBackend().WarpPointer(x, y);
+}
+void EnableTextInput(bool enabled) {
+  CurrentBackend().SetTextInput(enabled);
+}
 
 MessageBoxAnswer ShowMessageBox(MessageBoxKind kind, std::string_view caption_sjis,
                                 std::string_view text_sjis) {
@@ -97,6 +116,8 @@ MessageBoxAnswer ShowMessageBox(MessageBoxKind kind, std::string_view caption_sj
   return answer;
 }
 
-void MessageBeep() { CurrentBackend().Beep(); }
+void MessageBeep() {
+  CurrentBackend().Beep();
+}
 
 }  // namespace platform

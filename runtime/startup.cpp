@@ -1,6 +1,5 @@
 // The program's start: the original entry point's work in its order, and the
 // engine's set-up.
-#include <ctime>
 
 #include "engine/el.h"
 #include "platform/platform.h"
@@ -35,7 +34,7 @@ int WinMain(uintptr_t hInstance, uintptr_t hPrevInstance, const char* lpCmdLine,
   }
   hwnd = kMainWindow;
   _Instance = hInstance;
-  runtime::SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+  runtime::SeedRandom(static_cast<uint32_t>(platform::CalendarSeconds()));
   elSystem::IME(0);
   elCreate();
   elSystem::InitFrame();

@@ -1,7 +1,6 @@
 // The three screens that frame the story: the logo at start-up, the title
 // that starts a new game on a click, and the ending whose click ends the
 // program.
-#include <ctime>
 
 #include "engine/el.h"
 #include "platform/platform.h"
@@ -38,7 +37,7 @@ void StartNewGame() {
   soundflug = 0;
   selectflug = 0;
   elMusic::Stop();
-  runtime::SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+  runtime::SeedRandom(static_cast<uint32_t>(platform::CalendarSeconds()));
   throwflug.fill(0);
   itembox.fill(0);
   itemnownum = 0;

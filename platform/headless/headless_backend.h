@@ -31,6 +31,10 @@ class HeadlessBackend : public Backend {
 
   std::string_view Name() const override { return "headless"; }
   uint32_t TimeMs() override { return now_ms_; }
+  // A fixed calendar that runs with the virtual clock, so that random jumps
+  // come out the same in every run.
+  static constexpr int64_t kCalendarStartSeconds = 946684800;  // 2000-01-01 00:00 UTC
+  int64_t CalendarSeconds() override { return kCalendarStartSeconds + now_ms_ / 1000; }
   void WaitUntil(uint32_t deadline_ms) override;
 
   bool CreateMainWindow(std::string_view title_sjis) override;

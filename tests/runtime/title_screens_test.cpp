@@ -2,6 +2,7 @@
 // player's own screen table.
 #include <string>
 
+#include "runtime/random.h"
 #include "tests/runtime/screen_fixture.h"
 
 namespace {
@@ -69,6 +70,10 @@ TEST_F(TitleScreens, TheTitleStartsANewGameOnEveryEntry) {
   EXPECT_EQ(itemnownum, 0);
   EXPECT_EQ(sinariono, 17);
   EXPECT_EQ(savemidi, 2);
+  // The generator starts from the backend's calendar seconds.
+  const int first_draw = runtime::Random();
+  runtime::SeedRandom(static_cast<uint32_t>(fake_->calendar_seconds));
+  EXPECT_EQ(runtime::Random(), first_draw);
   // Later frames of the title leave the state alone.
   itemnownum = 3;
   Frame();

@@ -28,6 +28,7 @@ class FakeBackend : public platform::Backend {
   std::string_view Name() const override { return "fake"; }
 
   uint32_t TimeMs() override { return now_ms; }
+  int64_t CalendarSeconds() override { return calendar_seconds; }
   void WaitUntil(uint32_t deadline_ms) override;
 
   bool CreateMainWindow(std::string_view title_sjis) override;
@@ -59,8 +60,7 @@ class FakeBackend : public platform::Backend {
   bool WaitVerticalBlank() override { return vblank_ok; }
   void Present(const platform::Surface& back, const platform::Rect& source) override;
 
-  platform::MessageBoxAnswer ShowMessageBox(platform::MessageBoxKind kind,
-                                            std::string_view caption,
+  platform::MessageBoxAnswer ShowMessageBox(platform::MessageBoxKind kind, std::string_view caption,
                                             std::string_view text) override;
   void Beep() override { ++beep_count; }
   bool OpenAudio(AudioRender render) override {
@@ -72,6 +72,7 @@ class FakeBackend : public platform::Backend {
 
   // What the test controls and inspects.
   uint32_t now_ms = 1000;
+  int64_t calendar_seconds = 1234567890;  // what the title screen seeds the generator with
   bool has_window = false;
   std::string title;
   int raise_count = 0;
