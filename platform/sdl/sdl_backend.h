@@ -70,6 +70,8 @@ class SdlBackend : public Backend {
   void HandleKey(const SDL_KeyboardEvent& event);
   void HandleMouseMotion(int window_x, int window_y);
   void HandleMouseButton(const SDL_MouseButtonEvent& event);
+  // True while the events after a button press wait for the next frame.
+  bool HoldingInputForFrame();
   void ToggleFullScreen();
   void WriteScreenshot();
   // Presentation (sdl_present.cpp).
@@ -96,6 +98,9 @@ class SdlBackend : public Backend {
   bool fullscreen_ = false;
   bool active_ = false;
   bool window_close_seen_ = false;
+  // A button went down since the last frame: further events wait for it.
+  bool button_down_pending_ = false;
+  uint32_t button_down_ticks_ = 0;
   std::optional<Rect> confined_;
   std::set<int> swallowed_scancodes_;  // keys the backend took for itself
   DisplayModeState display_mode_;

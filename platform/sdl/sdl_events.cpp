@@ -12,6 +12,7 @@ namespace platform::sdl {
 namespace {
 
 constexpr Sint32 kWaitSliceMs = 10;  // event sources are polled between slices
+constexpr Uint32 kButtonHoldMaxMs = 100;
 
 KeyLayout CurrentLayout() {
   return LayoutFromKeyRightOfP(SDL_GetKeyFromScancode(SDL_SCANCODE_LEFTBRACKET));
@@ -37,9 +38,18 @@ void SdlBackend::PumpEvents() {
   // still the one the lock was taken with, as the second start looks for it.
   if (TakeRaiseRequest() && window_ != nullptr && title_ == InstanceLockTitle()) RaiseWindow();
   window_close_seen_ = false;
-  SDL_Event event;
-  while (SDL_PollEvent(&event) != 0) HandleEvent(event);
   audio_.Tick();
+  if (HoldingInputForFrame()) return;
+  SDL_Event event;
+  while (!button_down_pending_ && SDL_PollEvent(&event) != 0) HandleEvent(event);
+}
+
+bool SdlBackend::HoldingInputForFrame() {
+  if (!button_down_pending_) return false;
+  // No frame may come while the program waits elsewhere: never hold long.
+  if (SDL_GetTicks() - button_down_ticks_ < kButtonHoldMaxMs) return true;
+  button_down_pending_ = false;
+  return false;
 }
 
 void SdlBackend::WaitEvents() {
@@ -157,6 +167,13 @@ void SdlBackend::HandleMouseButton(const SDL_MouseButtonEvent& event) {
   // SDL counts the clicks of a series; every second one is a double click.
   const bool double_click = down && event.clicks >= 2 && event.clicks % 2 == 0;
   poster_.Button(button, down, double_click);
+  // The program polls the buttons once a frame: a press and its release taken
+  // in the same pump (a quick tap) would never be seen down. What follows a
+  // press waits in SDL's queue until a frame has run.
+  if (down) {
+    button_down_pending_ = true;
+    button_down_ticks_ = SDL_GetTicks();
+  }
 }
 
 void SdlBackend::ToggleFullScreen() {

@@ -110,6 +110,7 @@ void SdlBackend::LimitFrameRate() {
 
 void SdlBackend::EndFrame() {
   AdvanceTraceFrame();
+  button_down_pending_ = false;
   audio_.Tick();
   LimitFrameRate();
 }

@@ -125,20 +125,28 @@ TEST_F(SdlBackendTest, MouseOutsideThePictureIsClamped) {
   EXPECT_EQ(messages[0].lparam, platform::MakePointParam(639, 0));
 }
 
-TEST_F(SdlBackendTest, SecondClickOfASeriesArrivesAsDoubleClick) {
+TEST_F(SdlBackendTest, SecondClickOfASeriesArrivesAsDoubleClickAndEachPressGetsItsFrame) {
   ASSERT_TRUE(Open(1));
   PushButton(SDL_BUTTON_LEFT, true, 1, 10, 20);
   PushButton(SDL_BUTTON_LEFT, false, 1, 10, 20);
   PushButton(SDL_BUTTON_LEFT, true, 2, 10, 20);
   PushButton(SDL_BUTTON_LEFT, false, 2, 10, 20);
   PushButton(SDL_BUTTON_RIGHT, true, 2, 10, 20);
-  const auto messages = TakeAll();
-  std::vector<uint32_t> kinds;
-  for (const auto& m : messages) kinds.push_back(m.message);
-  EXPECT_EQ(kinds,
-            (std::vector<uint32_t>{msg::kMouseMove, msg::kLButtonDown, msg::kLButtonUp,
-                                   msg::kLButtonDblClk, msg::kLButtonUp, msg::kRButtonDblClk}));
-  EXPECT_EQ(messages[1].lparam, platform::MakePointParam(10, 20));
+  // A quick tap comes as press and release in one go; the release waits for
+  // a frame, so the program's once-a-frame poll sees the button down.
+  std::vector<std::vector<uint32_t>> pumps;
+  Message first_press{};
+  for (int frame = 0; frame < 3; ++frame) {
+    const auto messages = TakeAll();
+    if (frame == 0 && messages.size() > 1) first_press = messages[1];
+    pumps.emplace_back();
+    for (const auto& m : messages) pumps.back().push_back(m.message);
+    platform::CurrentBackend().EndFrame();
+  }
+  EXPECT_EQ(pumps, (std::vector<std::vector<uint32_t>>{{msg::kMouseMove, msg::kLButtonDown},
+                                                       {msg::kLButtonUp, msg::kLButtonDblClk},
+                                                       {msg::kLButtonUp, msg::kRButtonDblClk}}));
+  EXPECT_EQ(first_press.lparam, platform::MakePointParam(10, 20));
   EXPECT_EQ(platform::GetKeyState(vk::kRButton) & 0x80, 0x80);
 }
 
