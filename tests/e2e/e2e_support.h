@@ -102,18 +102,18 @@ class Trace {
     for (const Event& event : Named("screen")) numbers.push_back(event.Int("no"));
     return numbers;
   }
-  // The first event named `name` whose field `key` is `value`, or nullptr.
-  const Event* Find(std::string_view name, std::string_view key, long value) const {
+  // The first event named `name` whose field `key` is `value`; an empty
+  // event (every field -1) when there is none.
+  Event Find(std::string_view name, std::string_view key, long value) const {
     for (const Event& event : events_)
-      if (event.Name() == name && event.Int(key) == value) return &event;
-    return nullptr;
+      if (event.Name() == name && event.Int(key) == value) return event;
+    return {};
   }
-  // The event of the story reaching `line` of `page`, or nullptr.
-  const Event* FindPage(long page, long line) const {
-    for (const Event& event : events_)
-      if (event.Name() == "page" && event.Int("page") == page && event.Int("line") == line)
-        return &event;
-    return nullptr;
+  // The event of the story reaching `line` of `page`, or an empty event.
+  Event FindPage(long page, long line) const {
+    for (const Event& event : Named("page"))
+      if (event.Int("page") == page && event.Int("line") == line) return event;
+    return {};
   }
   // The MCI commands that opened a song whose file name ends in `song`.
   int SongStarts(std::string_view song) const {
