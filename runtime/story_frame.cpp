@@ -87,5 +87,8 @@ void HandleInput() {
 void Main4Screen() {
   DrawStoryFrame();
   HandleInput();
-  runtime::TraceStoryState();
+  // The menu's restart sets the page to 0 but leaves the line to the title's
+  // new game: that state is never shown, so it is not traced as a page.
+  constexpr int kTitleScreen = 3;
+  if (_ScreenNo != kTitleScreen) runtime::TraceStoryState();
 }

@@ -1,42 +1,17 @@
 // The player program run as a user runs it: its command line, its exit status
 // and a short headless run with a trace.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <string>
 
-#include "tests/support/support.h"
+#include "tests/e2e/e2e_support.h"
 
 namespace {
 
 using test_support::TempFolder;
 
-struct RunResult {
-  int exit_code = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs the player with `args` (already quoted for the shell) in `folder`,
-// which also keeps its standard output and error.
-RunResult RunPlayer(const TempFolder& folder, const std::string& args) {
-  const std::string player = (test_support::BinaryDir() / "aoat-player").string();
-  const std::string out = (folder.Path() / "stdout.txt").string();
-  const std::string err = (folder.Path() / "stderr.txt").string();
-  const std::string command = "cd '" + folder.Path().string() + "' && '" + player + "' " + args +
-                              " > '" + out + "' 2> '" + err + "' < /dev/null";
-  const int status = std::system(command.c_str());
-  RunResult result;
-  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
-  result.out = folder.Read("stdout.txt");
-  result.err = folder.Read("stderr.txt");
-  return result;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using e2e::Contains;
+using e2e::RunPlayer;
+using e2e::RunResult;
 
 TEST(PlayerCommandLine, HelpAndVersionExitWithZero) {
   TempFolder folder;

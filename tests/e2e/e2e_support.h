@@ -1,0 +1,142 @@
+// The player program run as a user runs it, and its event trace read back:
+// what every end-to-end test shares.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "tests/support/support.h"
+
+namespace e2e {
+
+struct RunResult {
+  int exit_code = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the player with `args` (already quoted for the shell) in `folder`,
+// which also keeps its standard output and error. The folder is also the
+// run's XDG_RUNTIME_DIR, so that runs of the same game in parallel tests do
+// not meet at the single-instance lock.
+inline RunResult RunPlayer(const test_support::TempFolder& folder, const std::string& args) {
+  const std::string dir = folder.Path().string();
+  const std::string player = (test_support::BinaryDir() / "aoat-player").string();
+  const std::string command = "cd '" + dir + "' && XDG_RUNTIME_DIR='" + dir + "' '" + player +
+                              "' " + args + " > stdout.txt 2> stderr.txt < /dev/null";
+  const int status = std::system(command.c_str());
+  RunResult result;
+  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+  result.out = folder.Read("stdout.txt");
+  result.err = folder.Read("stderr.txt");
+  return result;
+}
+
+inline bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+// One line of the trace: a flat JSON object of numbers and texts.
+struct Event {
+  std::string line;
+
+  // The number field `key`, or -1 when the event has none.
+  long Int(std::string_view key) const {
+    const size_t at = line.find("\"" + std::string(key) + "\":");
+    if (at == std::string::npos) return -1;
+    return std::strtol(line.c_str() + at + key.size() + 3, nullptr, 10);
+  }
+  // The text field `key` with its escapes resolved, or "" when it has none.
+  std::string Text(std::string_view key) const {
+    const size_t at = line.find("\"" + std::string(key) + "\":\"");
+    std::string text;
+    if (at == std::string::npos) return text;
+    for (size_t i = at + key.size() + 4; i < line.size() && line[i] != '"'; ++i) {
+      if (line[i] != '\\' || i + 1 == line.size()) {
+        text.push_back(line[i]);
+        continue;
+      }
+      const char escaped = line[++i];
+      text.push_back(escaped == 'n'   ? '\n'
+                     : escaped == 'r' ? '\r'
+                     : escaped == 't' ? '\t'
+                                      : escaped);
+    }
+    return text;
+  }
+  std::string Name() const { return Text("ev"); }
+  long Frame() const { return Int("f"); }
+  long TimeMs() const { return Int("t"); }
+};
+
+class Trace {
+ public:
+  explicit Trace(const std::string& jsonl) {
+    std::istringstream in(jsonl);
+    for (std::string line; std::getline(in, line);)
+      if (!line.empty()) events_.push_back({line});
+  }
+  const std::vector<Event>& All() const { return events_; }
+  std::vector<Event> Named(std::string_view name) const {
+    std::vector<Event> found;
+    for (const Event& event : events_)
+      if (event.Name() == name) found.push_back(event);
+    return found;
+  }
+  // The story's (page, line) in the order it went through them.
+  std::vector<std::pair<long, long>> Pages() const {
+    std::vector<std::pair<long, long>> pages;
+    for (const Event& event : Named("page"))
+      pages.emplace_back(event.Int("page"), event.Int("line"));
+    return pages;
+  }
+  // The screens in the order they were entered.
+  std::vector<long> ScreenNumbers() const {
+    std::vector<long> numbers;
+    for (const Event& event : Named("screen")) numbers.push_back(event.Int("no"));
+    return numbers;
+  }
+  // The first event named `name` whose field `key` is `value`; an empty
+  // event (every field -1) when there is none.
+  Event Find(std::string_view name, std::string_view key, long value) const {
+    for (const Event& event : events_)
+      if (event.Name() == name && event.Int(key) == value) return event;
+    return {};
+  }
+  // The event of the story reaching `line` of `page`, or an empty event.
+  Event FindPage(long page, long line) const {
+    for (const Event& event : Named("page"))
+      if (event.Int("page") == page && event.Int("line") == line) return event;
+    return {};
+  }
+  // The MCI commands that opened a song whose file name ends in `song`.
+  int SongStarts(std::string_view song) const {
+    int starts = 0;
+    for (const Event& event : Named("mci")) {
+      const std::string command = event.Text("cmd");
+      if (command.starts_with("open ") && Contains(command, std::string(song) + "\"")) ++starts;
+    }
+    return starts;
+  }
+
+ private:
+  std::vector<Event> events_;
+};
+
+// Script lines: `count` left clicks at (x, y). A press polled right after a
+// release reads as held, not as a new press, so each click is followed by one
+// more frame with the button up.
+inline std::string Clicks(int count, int x = 320, int y = 240) {
+  std::string script;
+  for (int i = 0; i < count; ++i)
+    script += "click " + std::to_string(x) + " " + std::to_string(y) + "\nframes 1\n";
+  return script;
+}
+
+}  // namespace e2e
