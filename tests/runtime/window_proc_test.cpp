@@ -312,6 +312,8 @@ TEST_F(WindowProcTest, DeactivationShowsThePointerAndFreesIt) {
 TEST_F(WindowProcTest, ActivationRestartsTheFrameClockAndConfinesWhenEnabled) {
   Send(msg::kActivateApp, 1);
   EXPECT_FALSE(fake_->confined.has_value());
+  Send(msg::kActivateApp, 0);
+  EXPECT_FALSE(fake_->confined.has_value());
   _MouseArea = 1;
   FrameTime = 5.0f;
   fake_->now_ms = 90000;
