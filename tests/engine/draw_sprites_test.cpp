@@ -31,12 +31,6 @@ TEST_F(DrawSprites, LoadsIntoTheLowestFreeEntryFromFour) {
   EXPECT_EQ(elDraw::LoadObject("a.bmp", 2), 4);
 }
 
-TEST_F(DrawSprites, FindsPicturesThroughBackslashFolders) {
-  folder.Write("lyout/title.bmp", test_support::MakeBmp(Plain(2, 2, 0, 0)));
-  EXPECT_EQ(elDraw::LoadObject("lyout\\title.bmp", 2), 4);
-  ASSERT_NE(Sprite[4].Object, nullptr);
-}
-
 TEST_F(DrawSprites, AMissingPictureFailsSilentlyAndKeepsItsEntry) {
   EXPECT_EQ(elDraw::LoadObject("nothing.bmp", 2), 0);
   EXPECT_TRUE(fake->boxes.empty());
@@ -114,18 +108,6 @@ TEST_F(DrawSprites, TheColourKeyIsTheSpriteColourOrTheTopLeftPixel) {
   elDraw::ChangeSpriteLeftTop(white_keyed);
   EXPECT_EQ(Sprite[white_keyed].Object->ColorKey(), 0xFFFFu);  // its top-left pixel (white)
   EXPECT_EQ(Sprite[white_keyed].Color, 0xFFFFFFFFu);
-}
-
-TEST_F(DrawSprites, InternalSpritesCarryTheirNamesAndKeys) {
-  EXPECT_EQ(std::string(Sprite[0].FileName), Sjis("内部用１"));
-  EXPECT_EQ(std::string(Sprite[3].FileName), Sjis("内部用４"));
-  EXPECT_EQ(Sprite[0].Object->ColorKey(), 0xFFFFu);
-  for (int i = 1; i < 4; ++i) EXPECT_EQ(Sprite[i].Object->ColorKey(), 0u);
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(Sprite[i].SizeX, 640);
-    EXPECT_EQ(Sprite[i].SizeY, 480);
-    EXPECT_EQ(Sprite[i].Color, 0u);
-  }
 }
 
 TEST_F(DrawSprites, SwapObjectReplacesThePictureInPlace) {

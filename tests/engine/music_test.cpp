@@ -154,30 +154,4 @@ TEST_F(MusicTest, AnEndNoticeOfAnEarlierSongDoesNotRestartTheNewOne) {
   EXPECT_EQ(std::count(commands.begin(), commands.end(), "seek midi to start"), 2);
 }
 
-TEST_F(MusicTest, AMissingOrBrokenSongPlaysNothingAndNeverEnds) {
-  folder_.Write("midi/broken.mid", "MThd and nothing more");
-  for (const char* song : {"midi\\none.mid", "midi\\broken.mid"}) {
-    elMusic::Play(song, 1);
-    EXPECT_EQ(elMusic::PlayMusic, 1);
-    PullMs(1000);
-    int successes = 0;
-    platform::Message m;
-    while (platform::PeekMessage(&m)) {
-      if (m.message == platform::msg::kMciNotify && m.wparam == platform::mci::kNotifySuccessful)
-        ++successes;
-    }
-    EXPECT_EQ(successes, 0) << song;
-  }
-  EXPECT_TRUE(fake_->boxes.empty());
-}
-
-TEST_F(MusicTest, WithoutAnAudioDeviceSongsStillEndAndRepeat) {
-  platform::CloseSoundOutput();
-  elMusic::Play("midi\\a.mid", 1);
-  fake_->now_ms += 550;
-  EXPECT_EQ(DeliverNotices(), 1);
-  EXPECT_EQ(elMusic::LoopMusic, 1);
-  EXPECT_EQ(Mode(), "playing");
-}
-
 }  // namespace

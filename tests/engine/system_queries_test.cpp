@@ -48,15 +48,6 @@ TEST(ByteCounts, SaturateAtTheLargest32BitValueInsteadOfWrapping) {
 
 class SystemQueries : public test_support::SystemTest {};
 
-TEST_F(SystemQueries, DesktopDepthAndDisplayMode) {
-  fake->desktop_bpp = 24;
-  EXPECT_EQ(elSystem::ColorBit(), 24);
-  _FullScreen = 1;
-  EXPECT_EQ(elSystem::WindowMode(), 0);
-  _FullScreen = 0;
-  EXPECT_EQ(elSystem::WindowMode(), 1);
-}
-
 TEST_F(SystemQueries, DateAndTimeAreInTheirRanges) {
   int year = 0, month = 0, day = 0;
   char week[3] = {'#', '#', '#'};

@@ -79,14 +79,4 @@ TEST(SystemInfo, AvailableMemoryComesFromMeminfo) {
   EXPECT_GT(platform::FreeDiskBytes("/"), 0u);
 }
 
-TEST(SystemInfo, LocalTimeIsInRange) {
-  const platform::LocalDateTime now = platform::LocalTime();
-  EXPECT_GE(now.year, 2000);
-  EXPECT_GE(now.month, 1);
-  EXPECT_LE(now.month, 12);
-  EXPECT_GE(now.day_of_week, 0);
-  EXPECT_LE(now.day_of_week, 6);
-  EXPECT_LE(now.hour, 23);
-}
-
 }  // namespace

@@ -75,57 +75,61 @@ class MainLoopTest : public RuntimeTest {
 
 using Pairs = std::vector<std::pair<int, int>>;
 
-TEST_F(MainLoopTest, FirstFrameAfterStartUpIsTheFirstFrameOfScreen1) {
-  Frames(3);
-  EXPECT_EQ(ScreensAndChanges(), (Pairs{{1, 1}, {1, 0}, {1, 0}}));
+// Moves to screen `to` from within a step, as the screens do.
+void Go(int to) {
+  _ScreenNo = to;
+  _LastScreenNo = 0;
 }
 
-TEST_F(MainLoopTest, ScreenChangeGivesTheNewScreenOneFirstFrame) {
-  Recorded().action = [](int screen, int step) {
-    if (screen == 1 && step == 2) {
-      _ScreenNo = 2;
-      _LastScreenNo = 0;
-    }
-    if (screen == 2) {
-      _ScreenNo = 3;
-      _LastScreenNo = 0;
-    }
+TEST_F(MainLoopTest, EachScreenChangeGivesOneFirstFrameExceptIntoTheEnding) {
+  struct Case {
+    const char* name;
+    int start;
+    void (*action)(int screen, int step);
+    int frames;
+    Pairs expected;
   };
-  Frames(5);
-  EXPECT_EQ(ScreensAndChanges(), (Pairs{{1, 1}, {1, 0}, {2, 1}, {3, 1}, {3, 0}}));
-}
-
-TEST_F(MainLoopTest, WritingZeroToLastScreenRestartsTheScreen) {
-  Recorded().action = [](int screen, int step) {
-    if (screen == 4 && step == 2) _LastScreenNo = 0;
+  const Case cases[] = {
+      {"start-up", 1, nullptr, 3, {{1, 1}, {1, 0}, {1, 0}}},
+      {"changes",
+       1,
+       [](int screen, int step) {
+         if (screen == 1 && step == 2) Go(2);
+         if (screen == 2) Go(3);
+       },
+       5,
+       {{1, 1}, {1, 0}, {2, 1}, {3, 1}, {3, 0}}},
+      {"zero written to the last screen restarts it",
+       4,
+       [](int screen, int step) {
+         if (screen == 4 && step == 2) _LastScreenNo = 0;
+       },
+       4,
+       {{4, 1}, {4, 0}, {4, 1}, {4, 0}}},
+      {"into the ending",
+       4,
+       [](int screen, int step) {
+         if (screen == 4 && step == 1) Go(0);
+       },
+       3,
+       {{4, 1}, {0, 0}, {0, 0}}},
+      {"from the ending back to a story screen",
+       0,
+       [](int screen, int step) {
+         if (screen == 0 && step == 1) Go(3);
+       },
+       2,
+       {{0, 0}, {3, 1}}},
   };
-  _ScreenNo = 4;
-  Frames(4);
-  EXPECT_EQ(ScreensAndChanges(), (Pairs{{4, 1}, {4, 0}, {4, 1}, {4, 0}}));
-}
-
-TEST_F(MainLoopTest, SwitchToTheEndingLeavesItsFirstFrameUnmarked) {
-  Recorded().action = [](int screen, int step) {
-    if (screen == 4 && step == 1) {
-      _ScreenNo = 0;
-      _LastScreenNo = 0;
-    }
-  };
-  _ScreenNo = 4;
-  Frames(3);
-  EXPECT_EQ(ScreensAndChanges(), (Pairs{{4, 1}, {0, 0}, {0, 0}}));
-}
-
-TEST_F(MainLoopTest, EndingScreenBackToAStoryScreenIsMarkedAgain) {
-  Recorded().action = [](int screen, int step) {
-    if (screen == 0 && step == 1) {
-      _ScreenNo = 3;
-      _LastScreenNo = 0;
-    }
-  };
-  _ScreenNo = 0;
-  Frames(2);
-  EXPECT_EQ(ScreensAndChanges(), (Pairs{{0, 0}, {3, 1}}));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Recorded() = Script{};
+    Recorded().action = c.action;
+    _ScreenNo = c.start;
+    _LastScreenNo = 0;
+    Frames(c.frames);
+    EXPECT_EQ(ScreensAndChanges(), c.expected);
+  }
 }
 
 TEST_F(MainLoopTest, NumbersWithoutAScreenRunNoStepButKeepTheBookkeeping) {
@@ -188,6 +192,10 @@ TEST_F(MainLoopTest, DrawSkipSuppressesTheStep) {
   DrawSkip = 0;
   Frames(1);
   EXPECT_EQ(ScreensAndChanges(), (Pairs{{1, 0}}));  // its first frame went by unseen
+  elDraw::FadeNo = 10;                              // a fade in keeps the screens running
+  elDraw::FadeAdd = -1;
+  Frames(2);
+  EXPECT_EQ(Recorded().steps.size(), 3u);
 }
 
 TEST_F(MainLoopTest, FadeOutRefreshesOnlyAndThenHandsOverToTheQueuedScreen) {
@@ -207,18 +215,10 @@ TEST_F(MainLoopTest, FadeOutRefreshesOnlyAndThenHandsOverToTheQueuedScreen) {
   EXPECT_EQ(ScreensAndChanges(), (Pairs{{1, 1}, {3, 1}, {3, 0}}));
 }
 
-TEST_F(MainLoopTest, FadeInKeepsTheScreensRunning) {
-  elDraw::FadeNo = 10;
-  elDraw::FadeAdd = -1;
-  Frames(2);
-  EXPECT_EQ(Recorded().steps.size(), 2u);
-}
-
 TEST_F(MainLoopTest, ArmedWipeCoversTheNewScreensArea) {
   Recorded().action = [](int screen, int step) {
     if (screen == 1 && step == 2) {
-      _ScreenNo = 2;
-      _LastScreenNo = 0;
+      Go(2);
     }
   };
   elDraw::Vx1 = elDraw::Vy1 = 0;

@@ -130,15 +130,6 @@ TEST_F(ScenarioFileTest, LoadScenarioReadsTheGameFolderInAnyLetterCase) {
   platform::SetGameFolder(before);
 }
 
-TEST_F(ScenarioFileTest, LoadScenarioWithoutAFileChangesNothing) {
-  const std::string before = platform::GameFolder();
-  platform::SetGameFolder(folder_.Path().string() + "/");
-  sinariono = 3;
-  EXPECT_FALSE(runtime::LoadScenario());
-  EXPECT_EQ(sinariono, 3);
-  platform::SetGameFolder(before);
-}
-
 TEST(Random, FollowsTheClassicGeneratorFromItsSeed) {
   runtime::SeedRandom(1);
   const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478};

@@ -19,37 +19,6 @@ void SetText(project::TextRecord* record, const char* text) {
   std::memcpy(record->data(), text, std::strlen(text));
 }
 
-TEST_F(ScenarioTest, GlobalsAreTheLoadedProject) {
-  std::vector<uint8_t> image(project::kFileSize, 0);
-  image[project::kBlocks[4].offset] = 42;          // sinariono
-  image[project::kBlocks[1].offset + 4 * 50] = 7;  // page 1, field 0
-  image[project::kBlocks[10].offset + 3] = 1;      // pagescrused[3]
-  runtime::DecodeScenario(image);
-  EXPECT_EQ(sinariono, 42);
-  EXPECT_EQ(str2[1][0], 7);
-  EXPECT_EQ(pagescrused[3], 1);
-  sinariono = 5;
-  EXPECT_EQ(runtime::Scenario().sinariono, 5);
-}
-
-TEST_F(ScenarioTest, ClearZeroesModelAndStoryState) {
-  str[0][0] = 'a';
-  gyou = 3;
-  throwflug[9] = 1;
-  itembox[0] = 4;
-  itemnownum = 1;
-  autoflug = 2;
-  selectflug = 1;
-  runtime::ClearScenario();
-  EXPECT_EQ(str[0][0], 0);
-  EXPECT_EQ(gyou, 0);
-  EXPECT_EQ(throwflug[9], 0);
-  EXPECT_EQ(itembox[0], 0);
-  EXPECT_EQ(itemnownum, 0);
-  EXPECT_EQ(autoflug, 0);
-  EXPECT_EQ(selectflug, 0);
-}
-
 TEST_F(ScenarioTest, PageFieldAnswersZeroOutsideTheTable) {
   str2[0][0] = 11;
   str2[999][49] = 22;
@@ -87,13 +56,6 @@ TEST_F(ScenarioTest, PageTextIsBoundedAndEndsAtTheFieldEnd) {
   for (auto [page, line] :
        {std::pair{-1, 0}, {1000, 0}, {0, -1}, {0, 14}, {998, 28}, {INT_MAX, INT_MAX}, {INT_MIN, 0}})
     EXPECT_TRUE(runtime::PageText(page, line).empty()) << page << "," << line;
-}
-
-TEST_F(ScenarioTest, PageOneThousandMinusOneUsesRecords13986To13999) {
-  SetText(&str[13986], "first");
-  SetText(&str[13999], "choice4");
-  EXPECT_EQ(runtime::PageText(999, 0), "first");
-  EXPECT_EQ(runtime::PageText(999, 13), "choice4");
 }
 
 TEST_F(ScenarioTest, PageLayoutChoosesOwnSlotsOnlyWhenMarked) {

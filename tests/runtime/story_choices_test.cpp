@@ -68,8 +68,8 @@ TEST_F(StoryChoicesTest, AClickPicksTheRowUnderThePointerOnly) {
   struct Case {
     int x, y, page;  // page 0: nothing picked
   };
-  for (const Case& c : {Case{500, 330, 0}, Case{100, 320, 11}, Case{499, 339, 11},
-                        Case{100, 319, 0}, Case{300, 345, 12}, Case{300, 385, 14}}) {
+  // The edges of the rows are pinned by PointInChoiceRow above.
+  for (const Case& c : {Case{500, 330, 0}, Case{100, 320, 11}, Case{300, 385, 14}}) {
     TearDown();  // a fresh story and display for each click
     SetUp();
     Click(c.x, c.y);

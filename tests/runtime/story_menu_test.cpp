@@ -159,15 +159,13 @@ TEST_F(StoryMenu, FollowsThePagesOwnLayout) {
   EXPECT_EQ(_ScreenNo, 0);
 }
 
-TEST_F(StoryMenu, RestartGoesToTheTitleAtPageZero) {
+TEST_F(StoryMenu, RestartGoesToTheTitleAtPageZeroAndEndToTheEnding) {
   sinariono = 55;
   EXPECT_EQ(ClickAt(600, EntryY(0)), 1);
   EXPECT_EQ(sinariono, 0);
   EXPECT_EQ(_ScreenNo, 3);
   EXPECT_EQ(_LastScreenNo, 0);
-}
-
-TEST_F(StoryMenu, EndGoesToTheEndingScreen) {
+  _ScreenNo = _LastScreenNo = 4;
   EXPECT_EQ(ClickAt(600, EntryY(1)), 1);
   EXPECT_EQ(_ScreenNo, 0);
   EXPECT_EQ(_LastScreenNo, 0);

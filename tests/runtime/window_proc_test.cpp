@@ -309,7 +309,11 @@ TEST_F(WindowProcTest, DeactivationShowsThePointerAndFreesIt) {
   EXPECT_EQ(platform::ShowCursor(false), -1);
 }
 
-TEST_F(WindowProcTest, ActivationRestartsTheFrameClockAndConfines) {
+TEST_F(WindowProcTest, ActivationRestartsTheFrameClockAndConfinesWhenEnabled) {
+  Send(msg::kActivateApp, 1);
+  EXPECT_FALSE(fake_->confined.has_value());
+  Send(msg::kActivateApp, 0);
+  EXPECT_FALSE(fake_->confined.has_value());
   _MouseArea = 1;
   FrameTime = 5.0f;
   fake_->now_ms = 90000;
@@ -323,13 +327,6 @@ TEST_F(WindowProcTest, ActivationRestartsTheFrameClockAndConfines) {
   fake_->now_ms += 16;
   runtime::RunFrame();
   EXPECT_NEAR(FrameTime, 0.016f, 1e-6);
-}
-
-TEST_F(WindowProcTest, ActivationWithoutConfinementLeavesThePointerFree) {
-  Send(msg::kActivateApp, 1);
-  EXPECT_FALSE(fake_->confined.has_value());
-  Send(msg::kActivateApp, 0);
-  EXPECT_FALSE(fake_->confined.has_value());
 }
 
 TEST_F(WindowProcTest, CloseRequestShutsTheEngineDownOnceAndQuits) {
@@ -347,6 +344,9 @@ TEST_F(WindowProcTest, CloseRequestShutsTheEngineDownOnceAndQuits) {
   Send(msg::kClose);
   EXPECT_EQ(Calls().shut_downs, 1);
   EXPECT_FALSE(platform::PeekMessage(&m));
+  EXPECT_EQ(Send(msg::kDestroy), 0);
+  ASSERT_TRUE(platform::PeekMessage(&m));
+  EXPECT_EQ(m.message, msg::kQuit);
 }
 
 TEST_F(WindowProcTest, CloseAfterTheEnginesOwnExitOnlyDestroysTheWindow) {
@@ -354,13 +354,6 @@ TEST_F(WindowProcTest, CloseAfterTheEnginesOwnExitOnlyDestroysTheWindow) {
   Send(msg::kClose);
   EXPECT_EQ(Calls().shut_downs, 0);
   EXPECT_FALSE(fake_->has_window);
-}
-
-TEST_F(WindowProcTest, DestroyPostsQuit) {
-  EXPECT_EQ(Send(msg::kDestroy), 0);
-  platform::Message m;
-  ASSERT_TRUE(platform::PeekMessage(&m));
-  EXPECT_EQ(m.message, msg::kQuit);
 }
 
 TEST_F(WindowProcTest, MusicNoticeReplaysOnlyAStoppedSongAfterSuccess) {
