@@ -107,7 +107,9 @@ uint64_t AvailableMemoryBytes() {
 }
 
 LocalDateTime LocalTime() {
-  const std::time_t now = std::time(nullptr);
+  // The backend's calendar, so that a headless run's dates are virtual too.
+  const std::time_t now =
+      HasBackend() ? static_cast<std::time_t>(CalendarSeconds()) : std::time(nullptr);
   std::tm parts{};
   localtime_r(&now, &parts);
   return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_wday,

@@ -6,6 +6,7 @@
 #include "platform/backends.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
+#include "platform/resources.h"
 #include "platform/trace.h"
 
 namespace platform::sdl {
@@ -52,6 +53,7 @@ bool SdlBackend::CreateMainWindow(std::string_view title_sjis) {
     DestroyMainWindow();
     return false;
   }
+  SetIconFromResource();
   UpdateFrameInterval();
   active_ = true;
   // The program believes it owns a 640 x 480 screen at 0,0, whatever the
@@ -150,6 +152,18 @@ void SdlBackend::DesktopSize(int* width_px, int* height_px) {
     *width_px = kDisplayWidthPx;
     *height_px = kDisplayHeightPx;
   }
+}
+
+void SdlBackend::SetIconFromResource() {
+  // The program's icon resource "MAIN", a bitmap; a program without one keeps
+  // the desktop's default icon.
+  const auto icon = FindResource("ICON", "MAIN");
+  if (!icon || window_ == nullptr) return;
+  SDL_Surface* surface =
+      SDL_LoadBMP_RW(SDL_RWFromConstMem(icon->data(), static_cast<int>(icon->size())), 1);
+  if (surface == nullptr) return;
+  SDL_SetWindowIcon(window_, surface);
+  SDL_FreeSurface(surface);
 }
 
 }  // namespace platform::sdl

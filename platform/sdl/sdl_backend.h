@@ -70,6 +70,7 @@ class SdlBackend : public Backend {
   void HandleKey(const SDL_KeyboardEvent& event);
   void HandleMouseMotion(int window_x, int window_y);
   void HandleMouseButton(const SDL_MouseButtonEvent& event);
+  void SetIconFromResource();
   // True while the events after a button press wait for the next frame.
   bool HoldingInputForFrame();
   void ToggleFullScreen();

@@ -4,7 +4,9 @@
 #include "platform/headless/headless_backend.h"
 
 #include <gtest/gtest.h>
+
 #include <png.h>
+#include <ctime>
 
 #include <cstring>
 #include <vector>
@@ -135,6 +137,16 @@ TEST_F(HeadlessTest, ClockAdvancesByFrameAndByWaits) {
   EXPECT_EQ(backend->TimeMs(), 1501u);
   backend->WaitUntil(1200);  // already past
   EXPECT_EQ(backend->TimeMs(), 1501u);
+  // The calendar runs with the virtual clock from 2000-01-01 00:00 UTC.
+  backend->WaitUntil(61000);
+  EXPECT_EQ(platform::CalendarSeconds(), 946684800 + 61);
+  const std::time_t expected = 946684800 + 61;
+  std::tm parts{};
+  localtime_r(&expected, &parts);
+  const platform::LocalDateTime now = platform::LocalTime();
+  EXPECT_EQ(now.year, parts.tm_year + 1900);
+  EXPECT_EQ(now.minute, parts.tm_min);
+  EXPECT_EQ(now.second, parts.tm_sec);
 }
 
 TEST_F(HeadlessTest, WaitingProgramLetsScriptTimePass) {
