@@ -148,4 +148,20 @@ TEST_F(PlayTest, PlaysAndStopsAreTraced) {
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
 }
 
+TEST_F(PlayTest, PlayFileWaitsForItsFileAndLeavesTheLoadedSoundsPlayable) {
+  WriteWave("b.wav", 2205, 500, 22050);  // 100 ms
+  const uint32_t before_ms = fake_->now_ms;
+  elSound::PlayFile("b.wav");
+  EXPECT_GE(fake_->now_ms - before_ms, 100u);
+  // The device was closed for the file and opened again with every sound.
+  EXPECT_EQ(elSound::Ok, 1);
+  elSound::Play(0, -1);
+  EXPECT_EQ(Pull(10)[0], 1000);
+  // A missing file plays nothing and changes nothing.
+  const uint32_t missing_ms = fake_->now_ms;
+  elSound::PlayFile("missing.wav");
+  EXPECT_EQ(fake_->now_ms, missing_ms);
+  EXPECT_EQ(elSound::ListUse[0], 1);
+}
+
 }  // namespace

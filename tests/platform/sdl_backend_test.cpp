@@ -237,6 +237,19 @@ TEST_F(SdlBackendTest, PresentAndDisplayModeRules) {
   back.Fill(back.Bounds(), 0xF800);
   backend.Present(back, back.Bounds());
   backend.EndFrame();
+  // A renderer that lost its device takes the surfaces' contents with it:
+  // they report lost until restored, and presenting goes on afterwards.
+  for (const SDL_EventType reset : {SDL_RENDER_DEVICE_RESET, SDL_RENDER_TARGETS_RESET}) {
+    back.Restore();
+    SDL_Event e{};
+    e.type = reset;
+    SDL_PushEvent(&e);
+    TakeAll();
+    EXPECT_TRUE(back.IsLost()) << reset;
+  }
+  back.Restore();
+  backend.Present(back, back.Bounds());
+  EXPECT_FALSE(back.IsLost());
 }
 
 }  // namespace

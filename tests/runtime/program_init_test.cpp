@@ -46,6 +46,17 @@ TEST_F(ProgramInitTest, SecondInstanceIsRefused) {
   _Mutex = 0;
 }
 
+TEST_F(ProgramInitTest, AWindowThatCannotOpenLeavesTheNextStartFree) {
+  test_support::TempFolder locks;
+  platform::SetInstanceLockFolder(locks.Path().string());
+  fake_->window_fails = true;
+  EXPECT_EQ(WinMain(1, 0, "", 1), 0);
+  EXPECT_EQ(_Mutex, 0u);
+  EXPECT_EQ(elMutexCheck(kApplicationName), 1);
+  platform::ReleaseInstanceLock();
+  _Mutex = 0;
+}
+
 TEST(CommandLineCopy, KeepsShortLinesAndConvertsToShiftJis) {
   runtime::CopyCommandLine("--window game");
   EXPECT_STREQ(_CommandLine, "--window game");

@@ -20,6 +20,7 @@ void FakeBackend::WaitUntil(uint32_t deadline_ms) {
 }
 
 bool FakeBackend::CreateMainWindow(std::string_view title_sjis) {
+  if (window_fails) return false;
   has_window = true;
   title = std::string(title_sjis);
   return true;

@@ -74,6 +74,7 @@ class FakeBackend : public platform::Backend {
   uint32_t now_ms = 1000;
   int64_t calendar_seconds = 1234567890;  // what the title screen seeds the generator with
   bool has_window = false;
+  bool window_fails = false;  // CreateMainWindow answers false
   std::string title;
   int raise_count = 0;
   bool minimized = false;
