@@ -1,6 +1,8 @@
 // The one save slot, s.dat in the save folder. A save is written to a
 // temporary file beside it and renamed over it only once every byte is on
 // disk, so a failed save never costs the player the save they had.
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -31,7 +33,9 @@ bool WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
   const size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
-  const bool flushed = std::fflush(file) == 0;
+  // On the disk before the rename, so that a crash cannot leave an empty
+  // s.dat in place of the old one.
+  const bool flushed = std::fflush(file) == 0 && ::fsync(fileno(file)) == 0;
   const bool closed = std::fclose(file) == 0;
   if (written == bytes.size() && flushed && closed) return true;
   std::remove(path.c_str());
