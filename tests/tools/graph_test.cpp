@@ -46,6 +46,15 @@ TEST(Graph, LabelsEdgesByHowThePageEnds) {
   EXPECT_TRUE(Has(dot, "p4 -> p6 [label=\"random\"];")) << dot;
 }
 
+TEST(Graph, ShowsTargetsOutsideThePagesAsMarkedDeadEnds) {
+  auto data = tool_test::MustBuild(kStory);
+  data->str2[0][project::field::kNextPage] = 1200;  // only a patched file holds this
+  const std::string dot = graph::StoryDot(*data);
+  EXPECT_TRUE(Has(dot, "p0 -> x0_0 [label=\"next\"];")) << dot;
+  EXPECT_TRUE(Has(dot, "label=\"page 1200\\n(outside 0..999)\"")) << dot;
+  EXPECT_FALSE(Has(dot, "p1200")) << dot;
+}
+
 TEST(Graph, DrawsAWideRandomRangeAsOneNode) {
   const std::string dot = Dot();
   EXPECT_TRUE(Has(dot, "r5 [shape=ellipse, style=dashed, label=\"pages 100–300\"];")) << dot;

@@ -99,7 +99,7 @@ class DotWriter {
  private:
   void Edges(int page) {
     pages_.insert(page);
-    auto edges = story::PageEdges(data_, page);
+    auto edges = story::PageEdges(data_, page, /*keep_outside=*/true);
     const auto& f = data_.str2[page];
     const int32_t low = f[field::kRandomLow];
     const int32_t high = f[field::kRandomHigh];
@@ -111,9 +111,18 @@ class DotWriter {
       out_ << "  " << NodeId(page) << " -> " << range << " [label=\"random\"];\n";
       return;
     }
-    for (const Edge& edge : edges) {
-      pages_.insert(edge.to);
-      out_ << "  " << NodeId(edge.from) << " -> " << NodeId(edge.to)
+    for (size_t k = 0; k < edges.size(); ++k) {
+      const Edge& edge = edges[k];
+      std::string target = NodeId(edge.to);
+      if (edge.to < 0 || edge.to >= project::kPages) {
+        // The player stays on the page; show where the data points.
+        target = "x" + std::to_string(page) + "_" + std::to_string(k);
+        out_ << "  " << target << " [shape=plaintext, color=red, fontcolor=red, label="
+             << Quote("page " + std::to_string(edge.to) + "\n(outside 0..999)") << "];\n";
+      } else {
+        pages_.insert(edge.to);
+      }
+      out_ << "  " << NodeId(edge.from) << " -> " << target
            << " [label=" << Quote(EdgeLabel(data_, edge)) << "];\n";
     }
   }

@@ -12,9 +12,13 @@ bool IsPage(int32_t value) {
   return value >= 0 && value < project::kPages;
 }
 
-void AddEdge(std::vector<Edge>* edges, int from, int32_t to, EdgeKind kind, int choice = -1) {
-  if (IsPage(to)) edges->push_back({from, to, kind, choice});
-}
+struct EdgeList {
+  std::vector<Edge> edges;
+  bool keep_outside = false;
+  void Add(int from, int32_t to, EdgeKind kind, int choice = -1) {
+    if (keep_outside || IsPage(to)) edges.push_back({from, to, kind, choice});
+  }
+};
 
 bool RecordEmpty(const project::ProjectData& data, int page, int line) {
   return data.str[project::RecordIndex(page, line)][0] == '\0';
@@ -22,35 +26,35 @@ bool RecordEmpty(const project::ProjectData& data, int page, int line) {
 
 }  // namespace
 
-std::vector<Edge> PageEdges(const project::ProjectData& data, int page) {
+std::vector<Edge> PageEdges(const project::ProjectData& data, int page, bool keep_outside) {
   const auto& f = data.str2[page];
-  std::vector<Edge> edges;
+  EdgeList list{{}, keep_outside};
   switch (f[field::kEndType]) {
     case project::end_type::kNext:
-      AddEdge(&edges, page, f[field::kNextPage], EdgeKind::kNext);
+      list.Add(page, f[field::kNextPage], EdgeKind::kNext);
       break;
     case project::end_type::kChoice:
       for (int k = 0; k < project::kChoices; ++k)
         if (!RecordEmpty(data, page, project::kMessageLines + k))
-          AddEdge(&edges, page, f[field::kChoiceTarget0 + k], EdgeKind::kChoice, k);
+          list.Add(page, f[field::kChoiceTarget0 + k], EdgeKind::kChoice, k);
       break;
     case project::end_type::kRandom:
       if (IsPage(f[field::kRandomLow]) && IsPage(f[field::kRandomHigh]))
         for (int32_t to = f[field::kRandomLow]; to <= f[field::kRandomHigh]; ++to)
-          AddEdge(&edges, page, to, EdgeKind::kRandom);
+          list.Add(page, to, EdgeKind::kRandom);
       break;
     case project::end_type::kVisited:
-      AddEdge(&edges, page, f[field::kVisitedTarget], EdgeKind::kVisited);
-      AddEdge(&edges, page, f[field::kNotVisitedTarget], EdgeKind::kNotVisited);
+      list.Add(page, f[field::kVisitedTarget], EdgeKind::kVisited);
+      list.Add(page, f[field::kNotVisitedTarget], EdgeKind::kNotVisited);
       break;
     case project::end_type::kItem:
-      AddEdge(&edges, page, f[field::kHeldTarget], EdgeKind::kHeld);
-      AddEdge(&edges, page, f[field::kNotHeldTarget], EdgeKind::kNotHeld);
+      list.Add(page, f[field::kHeldTarget], EdgeKind::kHeld);
+      list.Add(page, f[field::kNotHeldTarget], EdgeKind::kNotHeld);
       break;
     default:
       break;
   }
-  return edges;
+  return list.edges;
 }
 
 const std::array<project::ScreenParam, project::kSlots>& LayoutOf(const project::ProjectData& data,

@@ -19,8 +19,10 @@ struct Edge {
 };
 
 // The ways a page can be left, as the player takes them: only targets inside
-// 0..999, only choices with a text, random ranges page by page.
-std::vector<Edge> PageEdges(const project::ProjectData& data, int page);
+// 0..999, only choices with a text, random ranges page by page. With
+// `keep_outside`, targets outside 0..999 (which the player refuses) are kept
+// too, so that a graph can show where the data points nowhere.
+std::vector<Edge> PageEdges(const project::ProjectData& data, int page, bool keep_outside = false);
 
 // The layout the player uses for a page: its own or the default one.
 const std::array<project::ScreenParam, project::kSlots>& LayoutOf(const project::ProjectData& data,
