@@ -318,6 +318,14 @@ class elDraw {
   static void Reverse(int X1, int Y1, int X2, int Y2);
   static int SaveBitmap(const char* FileName, int Width, int Height);
 
+  // Image packs.
+  static char PackFileName[256];
+  static void SetPack(const char* PackName);
+  static int LoadPack(const char* FileName, int Memory);
+  static int SwapPack(const char* FileName, int ObjDD, int Memory);
+  static int Convert(const char* PackName, const char* BmpDir, int Delete);
+  static void ConvertFile(const char* PackName, const char* BmpName);
+
   // Wipe transitions.
   static int EffectOn;
   static int EffectInOut;

@@ -159,12 +159,13 @@ void elDraw::ReloadObject() {
     if (entry.FileName[0] == '\0' || !entry.Object || !entry.Object->IsLost()) continue;
     entry.Object->Restore();
     if (std::strcmp(entry.FileName, "*") == 0) continue;
-    // Pictures from image packs come back through the pack reader, which
-    // this build does not have; nothing can have loaded one.
-    if (entry.PackData != 0) continue;
     SetSpriteColor(entry.Color);
-    const std::string name = entry.FileName;  // SwapObject rewrites the field
-    SwapObject(name.c_str(), i, entry.Memory);
+    const std::string name = entry.FileName;  // the reload rewrites the field
+    if (entry.PackData != 0) {
+      SwapPack(name.c_str(), i, entry.Memory);
+    } else {
+      SwapObject(name.c_str(), i, entry.Memory);
+    }
   }
 }
 

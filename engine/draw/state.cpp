@@ -61,6 +61,9 @@ float elDraw::FpsData = 0.0f;
 float elDraw::FpsDataMax = 0.0f;
 float elDraw::FpsDataMin = 999.9f;
 
+// Image packs.
+char elDraw::PackFileName[256] = {};
+
 // Wipe transitions (their state is read by the main loop).
 int elDraw::EffectOn = 0;
 int elDraw::EffectInOut = 0;

@@ -8,13 +8,14 @@
 #include <string>
 #include <string_view>
 
-#include "engine/sound/byte_source.h"
+#include "engine/common/pack_files.h"
 #include "engine/sound/wave_reader.h"
 
 namespace el_sound {
 
-// Names longer than this never match (they do not fit the lookup's buffers).
-inline constexpr size_t kMaxPackNameLength = 127;
+using el_common::kMaxPackNameLength;
+using el_common::UpperSjis;
+
 // The largest format record accepted: 18 bytes and the most extra bytes.
 inline constexpr uint32_t kMaxFormatRecordBytes = 18 + 0xFFFF;
 
@@ -36,9 +37,5 @@ bool ReadPackFormat(ByteSource& pack, const PackEntry& entry, std::vector<uint8_
 
 // The entry's format record and all its samples.
 bool ReadPackEntry(ByteSource& pack, const PackEntry& entry, WaveData* wave);
-
-// Upper-cases the ASCII letters of Shift-JIS text, leaving double-byte
-// characters (whose second byte may look like a letter) as they are.
-std::string UpperSjis(std::string_view text);
 
 }  // namespace el_sound

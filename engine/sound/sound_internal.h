@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/common/pack_files.h"
 #include "engine/el.h"
 #include "engine/sound/wave_reader.h"
 #include "platform/audio/sound_buffer.h"
@@ -70,7 +71,7 @@ void StopMix(int slot, int mix);
 std::string GameFilePath(const char* name);
 
 // Opens a pack by its full path (as kept in elSound::PackFileName).
-std::unique_ptr<FileSource> OpenPackFile(const char* pack_path);
+using el_common::OpenPackFile;
 
 // Reads the wave file at `path` (a resolved path).
 bool ReadWaveFile(const std::string& path, WaveData* wave);

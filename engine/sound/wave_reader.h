@@ -5,11 +5,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/common/byte_source.h"
 #include "engine/el.h"
-#include "engine/sound/byte_source.h"
 #include "platform/audio/sound_buffer.h"
 
 namespace el_sound {
+
+using el_common::ByteSource;
+using el_common::FileSource;
+using el_common::SpanSource;
 
 // The largest sample data a sound buffer can hold; bigger data is refused
 // before anything is allocated for it.

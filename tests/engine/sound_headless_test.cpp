@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/common/byte_source.h"
 #include "engine/el.h"
-#include "engine/sound/byte_source.h"
 #include "engine/sound/wave_reader.h"
 #include "platform/audio/mci.h"
 #include "platform/audio/sound_font.h"
@@ -69,7 +69,7 @@ class HeadlessSoundTest : public ::testing::Test {
     elMusic::Stop();
     elSound::DestroyObject();
     platform::ResetBackend();  // closes the audio file
-    const auto file = el_sound::FileSource::Open((folder_.Path() / "out.wav").string());
+    const auto file = el_common::FileSource::Open((folder_.Path() / "out.wav").string());
     el_sound::WaveData wave;
     EXPECT_TRUE(file && el_sound::ReadWave(*file, &wave));
     std::vector<int16_t> left;

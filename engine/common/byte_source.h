@@ -1,6 +1,6 @@
-// Random access to the bytes of a file or of memory, for the wave and pack
-// readers: every read names its range and fails when the range is not wholly
-// inside, so that no size read from the data can reach past its end.
+// Random access to the bytes of a file or of memory, for the wave reader and
+// the sound and image pack readers: every read names its range and fails when the range is not
+// wholly inside, so that no size read from the data can reach past its end.
 #pragma once
 
 #include <cstddef>
@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-namespace el_sound {
+namespace el_common {
 
 class ByteSource {
  public:
@@ -46,4 +46,4 @@ class FileSource final : public ByteSource {
   uint64_t size_;
 };
 
-}  // namespace el_sound
+}  // namespace el_common
