@@ -318,6 +318,36 @@ class elDraw {
   static void Reverse(int X1, int Y1, int X2, int Y2);
   static int SaveBitmap(const char* FileName, int Width, int Height);
 
+  // Software layer effects.
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Blend);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float BlendR,
+                        float BlendG, float BlendB);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Blend);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int BlendR,
+                        int BlendG, int BlendB);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float BlendR,
+                        float BlendG, float BlendB, int Mode, int Start, int Size);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int BlendR,
+                        int BlendG, int BlendB, int Mode, int Start, int Size);
+  static int AddBlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int AddBlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Blend);
+  static int DelBlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int EdgeBlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int PlainLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int PlainR,
+                        int PlainG, int PlainB);
+  static int BrightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Bright);
+  static int BrightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float BrightR,
+                         float BrightG, float BrightB);
+  static int BrightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Bright);
+  static int BrightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int BrightR,
+                         int BrightG, int BrightB);
+  static int ShadeLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Shade);
+  static int GrayLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int MirrorLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Mirror);
+  static int PickLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Mode,
+                       int Start);
+
   // Wipe transitions.
   static int EffectOn;
   static int EffectInOut;
