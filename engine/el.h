@@ -347,6 +347,15 @@ class elDraw {
   static int MirrorLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Mirror);
   static int PickLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Mode,
                        int Start);
+  static int ShiftLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Shift);
+  static int RotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1, int X2,
+                         int Y2, int Angle);
+  static int TileRotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1, int X2,
+                             int Y2, int Angle);
+  static int ZoomRotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1, int X2,
+                             int Y2, int Angle, float Zoom);
+  static int TileZoomRotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1,
+                                 int X2, int Y2, int Angle, float Zoom);
 
   // Wipe transitions.
   static int EffectOn;

@@ -220,6 +220,59 @@ TEST_F(DrawLayerEffects, PickSmearsAColumnOrRowAndFillsTheEdge) {
   }
 }
 
+TEST_F(DrawLayerEffects, ShiftPullsTheBackgroundUpByTheSourcesRed) {
+  const int n = Make({{P5(2, 0, 0)}, {P5(5, 0, 0)}, {0}});
+  for (const float shift : {1.0f, 0.0f}) {
+    for (int y = 0; y < 3; ++y) DDBack->SetPixel(10, 10 + y, N(0, y));
+    EXPECT_EQ(elDraw::ShiftLayer(10, 10, n, 0, 0, 1, 3, shift), 1);
+    EXPECT_EQ(Back(10, 10), shift == 1.0f ? N(0, 2) : N(0, 0)) << shift;
+    EXPECT_EQ(Back(10, 11), N(0, 1)) << "would reach past the area: itself";
+  }
+}
+
+TEST_F(DrawLayerEffects, RotationsMapBackInFixedPoint) {
+  const int n = Numbered(4, 2);
+  struct Case {
+    const char* name;
+    Call call;
+    int x, y;
+    uint16_t expected;
+  };
+  const Case cases[] = {
+      {"0 copies", [](int s) { return elDraw::RotateLayer(10, 10, 14, 12, s, 0, 0, 4, 2, 0); }, 13,
+       11, N(3, 1)},
+      {"180", [](int s) { return elDraw::RotateLayer(10, 10, 14, 12, s, 0, 0, 4, 2, 180); }, 11, 11,
+       N(3, 1)},
+      {"180 off the picture",
+       [](int s) { return elDraw::RotateLayer(10, 10, 14, 12, s, 0, 0, 4, 2, 540); }, 10, 11,
+       kBlue},
+      {"180 tiled",
+       [](int s) { return elDraw::TileRotateLayer(10, 10, 14, 12, s, 0, 0, 4, 2, 180); }, 10, 11,
+       N(0, 1)},
+      {"zoom 2",
+       [](int s) { return elDraw::ZoomRotateLayer(10, 10, 18, 14, s, 0, 0, 4, 2, 0, 2.0f); }, 15,
+       13, N(2, 1)},
+      {"zoom 0",
+       [](int s) { return elDraw::ZoomRotateLayer(10, 10, 18, 14, s, 0, 0, 4, 2, 0, 0.0f); }, 10,
+       10, kBlue},
+      {"tiled zoom",
+       [](int s) { return elDraw::TileZoomRotateLayer(10, 10, 26, 14, s, 0, 0, 4, 2, 0, 2.0f); },
+       10, 10, N(2, 0)},
+      {"virtual screen",
+       [](int s) {
+         elDraw::VirtualScreen(0, 0, 12, 480);
+         return elDraw::RotateLayer(10, 10, 14, 12, s, 0, 0, 4, 2, 0);
+       },
+       12, 10, kBlue},
+  };
+  for (const Case& c : cases) {
+    Fill(kBlue);
+    elDraw::VirtualScreen(0, 0, 640, 480);
+    EXPECT_EQ(c.call(n), 1) << c.name;
+    EXPECT_EQ(Back(c.x, c.y), c.expected) << c.name;
+  }
+}
+
 TEST_F(DrawLayerEffects, ClipsByTheVirtualScreenTheSpriteAndTheSurface) {
   const int n = Numbered(4, 2);
   Fill(kBlue);
