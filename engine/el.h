@@ -326,6 +326,45 @@ class elDraw {
   static int Convert(const char* PackName, const char* BmpDir, int Delete);
   static void ConvertFile(const char* PackName, const char* BmpName);
 
+  // Software layer effects.
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Blend);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float BlendR,
+                        float BlendG, float BlendB);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Blend);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int BlendR,
+                        int BlendG, int BlendB);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float BlendR,
+                        float BlendG, float BlendB, int Mode, int Start, int Size);
+  static int BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int BlendR,
+                        int BlendG, int BlendB, int Mode, int Start, int Size);
+  static int AddBlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int AddBlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Blend);
+  static int DelBlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int EdgeBlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int PlainLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int PlainR,
+                        int PlainG, int PlainB);
+  static int BrightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Bright);
+  static int BrightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float BrightR,
+                         float BrightG, float BrightB);
+  static int BrightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Bright);
+  static int BrightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int BrightR,
+                         int BrightG, int BrightB);
+  static int ShadeLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Shade);
+  static int GrayLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static int MirrorLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Mirror);
+  static int PickLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Mode,
+                       int Start);
+  static int ShiftLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Shift);
+  static int RotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1, int X2,
+                         int Y2, int Angle);
+  static int TileRotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1, int X2,
+                             int Y2, int Angle);
+  static int ZoomRotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1, int X2,
+                             int Y2, int Angle, float Zoom);
+  static int TileZoomRotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1,
+                                 int X2, int Y2, int Angle, float Zoom);
+
   // Wipe transitions.
   static int EffectOn;
   static int EffectInOut;
@@ -572,4 +611,14 @@ class elJoystick {
 class elEffect {
  public:
   static char FireRandomList[10000];
+  static int Fire(int Px, int Py, unsigned Width, unsigned Height);
+  static int Fire(int Red, int Green, int Blue, int Px, int Py, unsigned Width, unsigned Height);
+  static int Shade(int Px, int Py, unsigned Width, unsigned Height);
+  static int Shade(int Red, int Green, int Blue, int Px, int Py, unsigned Width, unsigned Height);
+  static int Noise(int Force, int Px, int Py, unsigned Width, unsigned Height);
+  static int Noise(int Red, int Green, int Blue, int Force, int Px, int Py, unsigned Width,
+                   unsigned Height);
+  static int Zoom2(int Px, int Py, unsigned Width, unsigned Height, int Mesh);
+  static int Zoom4(int Px, int Py, unsigned Width, unsigned Height, int Mesh);
+  static int Mosaic(int Px, int Py, int Radius, int Size);
 };

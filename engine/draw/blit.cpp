@@ -14,33 +14,10 @@ bool FitsInt(int64_t v) {
   return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max();
 }
 
-struct ClippedLayer {
-  int px, py;
-  platform::Rect source;
-};
-
-// The virtual-screen clip of the layer copies, in its order: the right and
-// bottom edges shorten the source, the left and top edges move the point and
-// the source's start. Nothing is drawn when the source turned inside out
-// (or the numbers left the range of a coordinate).
-std::optional<ClippedLayer> ClipLayer(int64_t px, int64_t py, int64_t x1, int64_t y1, int64_t x2,
-                                      int64_t y2) {
-  if (px + (x2 - x1) > elDraw::Vx2) x2 -= px + (x2 - x1) - elDraw::Vx2;
-  if (py + (y2 - y1) > elDraw::Vy2) y2 -= py + (y2 - y1) - elDraw::Vy2;
-  if (px < elDraw::Vx1) x1 += elDraw::Vx1 - px, px = elDraw::Vx1;
-  if (py < elDraw::Vy1) y1 += elDraw::Vy1 - py, py = elDraw::Vy1;
-  if (x2 < x1 || y2 < y1) return std::nullopt;
-  for (int64_t v : {px, py, x1, y1, x2, y2})
-    if (!FitsInt(v)) return std::nullopt;
-  return ClippedLayer{
-      static_cast<int>(px),
-      static_cast<int>(py),
-      {static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2), static_cast<int>(y2)}};
-}
-
 void CopyLayer(platform::Surface* target, int px, int py, int sprite, int x1, int y1, int x2,
                int y2, bool keyed) {
-  const auto clipped = ClipLayer(px, py, x1, y1, x2, y2);
+  const auto clipped =
+      draw_internal::ClipLayer(px, py, x1, y1, x2, y2, draw_internal::VirtualRect());
   const platform::Surface* source = SurfaceOf(sprite);
   if (!clipped || target == nullptr || source == nullptr) return;
   draw_internal::AfterBlit(
@@ -86,6 +63,29 @@ void FillRect(platform::Surface* target, int x1, int y1, int x2, int y2, uint32_
 }  // namespace
 
 namespace draw_internal {
+
+platform::Rect VirtualRect() {
+  return {elDraw::Vx1, elDraw::Vy1, elDraw::Vx2, elDraw::Vy2};
+}
+
+// The virtual-screen clip of the layer copies, in its order: the right and
+// bottom edges shorten the source, the left and top edges move the point and
+// the source's start. Nothing is drawn when the source turned inside out
+// (or the numbers left the range of a coordinate).
+std::optional<ClippedLayer> ClipLayer(int64_t px, int64_t py, int64_t x1, int64_t y1, int64_t x2,
+                                      int64_t y2, const platform::Rect& bounds) {
+  if (px + (x2 - x1) > bounds.right) x2 -= px + (x2 - x1) - bounds.right;
+  if (py + (y2 - y1) > bounds.bottom) y2 -= py + (y2 - y1) - bounds.bottom;
+  if (px < bounds.left) x1 += bounds.left - px, px = bounds.left;
+  if (py < bounds.top) y1 += bounds.top - py, py = bounds.top;
+  if (x2 < x1 || y2 < y1) return std::nullopt;
+  for (int64_t v : {px, py, x1, y1, x2, y2})
+    if (!FitsInt(v)) return std::nullopt;
+  return ClippedLayer{
+      static_cast<int>(px),
+      static_cast<int>(py),
+      {static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2), static_cast<int>(y2)}};
+}
 
 void AfterBlit(platform::BltResult result) {
   if (result == platform::BltResult::kSurfaceLost) elDraw::ReloadObject();

@@ -3,6 +3,7 @@
 // the display set-up steps that do not involve the other engine classes.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -62,6 +63,18 @@ std::optional<SetupFailure> OpenDisplay(int width_px, int height_px, int memory,
 void AllowExitAgain();
 
 // ---- Blits
+struct ClippedLayer {
+  int px, py;
+  platform::Rect source;
+};
+// The virtual screen as a rectangle.
+platform::Rect VirtualRect();
+// The clip of the layer copies against `bounds` (the virtual screen), in its
+// order: the right and bottom edges shorten the source, the left and top
+// edges move the point and the source's start. Nothing when the source turned
+// inside out or a number left the range of a coordinate.
+std::optional<ClippedLayer> ClipLayer(int64_t px, int64_t py, int64_t x1, int64_t y1, int64_t x2,
+                                      int64_t y2, const platform::Rect& bounds);
 // Reloads the pictures when a blit found a surface lost.
 void AfterBlit(platform::BltResult result);
 
