@@ -12,9 +12,6 @@ namespace {
 namespace field = project::field;
 using runtime::story::ClampToInt;
 
-constexpr int kGothic = 1;
-constexpr int kBold = 1;
-constexpr int kTransparent = 1;
 constexpr int kRowWidthInSizes = 20;
 constexpr int kBoxMargin = 5;
 constexpr uint32_t kPointedColor = 0x0000FF;  // red
@@ -54,10 +51,10 @@ void DrawChoices(const ScreenLayout& layout) {
   const SCREENPRM& box = layout[project::slot::kChoiceBox];
   if (box.show != 0) DrawBox(box);
   // The rows are drawn, and can be picked, also when the box is hidden.
-  elFont::Begin(kGothic, box.sizex, 0, kBold, 0, 0);
+  runtime::story::BeginGothic(box.sizex, true);
   for (int row = 0; row < project::kChoices; ++row) {
     const bool pointed = PointInChoiceRow(box, row, MousePX, MousePY);
-    elFont::Color(pointed ? kPointedColor : kOtherColor, 0, kTransparent);
+    runtime::story::TextColor(pointed ? kPointedColor : kOtherColor);
     const std::string text(ChoiceText(row));
     if (text.empty()) continue;
     elFont::Draw(box.x, ClampToInt(int64_t{box.y} + int64_t{box.sizex} * (row + 1)), text.c_str());

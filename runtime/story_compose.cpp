@@ -18,8 +18,6 @@ using runtime::story::ClampToInt;
 constexpr int kBufferSprite = 0;
 constexpr int kScreenWidth = 640;
 constexpr int kScreenHeight = 480;
-constexpr int kGothic = 1;
-constexpr int kTransparent = 1;
 constexpr uint32_t kSpeakerColor = 0xFF0000;  // blue
 constexpr int kTextRows = 4;
 
@@ -107,16 +105,16 @@ void DrawItems(const SCREENPRM& at) {
 // row pitch apart below it.
 void DrawMessage(const SCREENPRM& at, int line) {
   const int size = at.sizex;
-  elFont::Begin(kGothic, size, 0, at.sprite != 0 ? 1 : 0, 0, 0);
+  runtime::story::BeginGothic(size, at.sprite != 0);
   const std::string text(runtime::PageText(sinariono, line));
   elSystem::FMessage(text.c_str());
   const int person = Field(2 * line + field::kPerson0);
-  elFont::Color(kSpeakerColor, 0, kTransparent);
+  runtime::story::TextColor(kSpeakerColor);
   if (runtime::IsListNumber(project::kPersons, person)) {
     const char* name = hitoname[static_cast<size_t>(person)];
     if (name != nullptr) elFont::Draw(at.x, at.y, name);
   }
-  elFont::Color(selectcolor(at.sizey), 0, kTransparent);
+  runtime::story::TextColor(selectcolor(at.sizey));
   for (int row = 0; row < kTextRows; ++row) {
     const int y = ClampToInt(int64_t{at.y} + int64_t{size} * (row + 1));
     elFont::Draw(at.x, y, MsgBuffer[row]);

@@ -12,9 +12,7 @@ namespace {
 
 constexpr int kMenuEntries = 5;
 constexpr int kEntryWidthInHeights = 5;  // an entry is 5 font heights wide
-constexpr int kGothic = 1;
-constexpr int kCentred = 1;  // AreaDraw position mode
-constexpr int kTransparent = 1;
+constexpr int kCentred = 1;              // AreaDraw position mode
 constexpr int kLastMode = 3;
 
 enum Entry { kRestart = 0, kEnd, kSave, kLoad, kMode };
@@ -116,8 +114,8 @@ bool PointInMenuEntry(const SCREENPRM& slot, int entry, int x, int y) {
 void DrawSystemMenu(const ScreenLayout& layout) {
   const SCREENPRM& slot = layout[project::slot::kMenu];
   if (slot.show == 0) return;
-  elFont::Begin(kGothic, slot.sizex, 0, slot.sprite != 0 ? 1 : 0, 0, 0);
-  elFont::Color(selectcolor(slot.sizey), 0, kTransparent);
+  runtime::story::BeginGothic(slot.sizex, slot.sprite != 0);
+  runtime::story::TextColor(selectcolor(slot.sizey));
   for (int entry = 0; entry < kMenuEntries; ++entry) {
     const Label& label = EntryLabel(entry);
     const bool pointed = PointInMenuEntry(slot, entry, MousePX, MousePY);

@@ -7,6 +7,7 @@
 #include "runtime/random.h"
 #include "runtime/runtime.h"
 #include "runtime/story.h"
+#include "runtime/story_internal.h"
 
 namespace {
 
@@ -15,11 +16,8 @@ constexpr int kLogoMs = 2000;
 constexpr int kLogoSizePx = 100;
 constexpr int kLeftButton = 1;
 constexpr int kPressed = 1;
-constexpr int kGothic = 1;
-constexpr int kBold = 1;
 constexpr int kEndingFontPx = 20;
 constexpr int kCentred = 1;  // AreaDraw position mode
-constexpr int kTransparent = 1;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
 bool LeftButtonWentDown() {
@@ -73,8 +71,8 @@ void Main3Screen() {
 void MainEndScreen() {
   elDraw::Clear();
   elDraw::DirectLayer(270, 100, kovadine2bmp, 0, 0, kLogoSizePx, kLogoSizePx);
-  elFont::Begin(kGothic, kEndingFontPx, 0, kBold, 0, 0);
-  elFont::Color(kWhite, 0, kTransparent);
+  runtime::story::BeginGothic(kEndingFontPx, true);
+  runtime::story::TextColor(kWhite);
   elFont::AreaDraw(0, 230, 640, 480, kEndingLine, kCentred);
   elFont::Before();
   runtime::DrawPointer();
