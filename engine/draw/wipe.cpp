@@ -59,6 +59,17 @@ bool OpenAxis(int& low, int& high, int full_low, int full_high, int d) {
   return true;
 }
 
+// Patterns 8 and 9 of a wipe in: the slit first opens along its own axis
+// `s`, then across it along `o`.
+void OpenSlitThenAcross(int& s1, int& s2, int full_s1, int full_s2, int& o1, int& o2, int full_o1,
+                        int full_o2, int d) {
+  if (s1 != full_s1 || s2 != full_s2) {
+    OpenAxis(s1, s2, full_s1, full_s2, d);
+  } else {
+    OpenAxis(o1, o2, full_o1, full_o2, d);
+  }
+}
+
 // Wipe out: one axis closes by d on both sides; meets at `centre` once the
 // edges cross.
 void CloseAxis(int& low, int& high, int centre, int d) {
@@ -135,18 +146,10 @@ bool StepWipeIn(int type, int d) {
       OpenAxis(y1, y2, wy1, wy2, d);
       return AtSaved();
     case 8:
-      if (y1 != wy1 || y2 != wy2) {
-        OpenAxis(y1, y2, wy1, wy2, d);
-      } else {
-        OpenAxis(x1, x2, wx1, wx2, d);
-      }
+      OpenSlitThenAcross(y1, y2, wy1, wy2, x1, x2, wx1, wx2, d);
       return AtSaved();
     case 9:
-      if (x1 != wx1 || x2 != wx2) {
-        OpenAxis(x1, x2, wx1, wx2, d);
-      } else {
-        OpenAxis(y1, y2, wy1, wy2, d);
-      }
+      OpenSlitThenAcross(x1, x2, wx1, wx2, y1, y2, wy1, wy2, d);
       return AtSaved();
     default:
       return false;

@@ -46,9 +46,6 @@ class Joystick : public test_support::SystemTest {
  protected:
   void SetUp() override {
     SystemTest::SetUp();
-    elDraw::FadeNo = 0;
-    elDraw::HelpOn = 0;
-    elSystem::KeyboardLock = 0;
     auto source = std::make_unique<FakeJoysticks>();
     joy = source.get();
     platform::SetJoystickSource(std::move(source));

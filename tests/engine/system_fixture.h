@@ -22,6 +22,10 @@ class SystemTest : public ::testing::Test {
     _FullScreen = 1;
     _WindowX = _WindowY = 0;
     FrameTime = 0.0f;
+    // Fades, the help screen and the keyboard lock withhold polled input.
+    elDraw::FadeNo = 0;
+    elDraw::HelpOn = 0;
+    elSystem::KeyboardLock = 0;
   }
   void TearDown() override { platform::ResetBackend(); }
 

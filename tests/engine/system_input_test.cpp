@@ -13,17 +13,7 @@ using platform::vk::kReturn;
 using platform::vk::kSpace;
 namespace msg = platform::msg;
 
-// Fades and the help screen withhold polled input; every test starts
-// without them.
-class InputTest : public test_support::SystemTest {
- protected:
-  void SetUp() override {
-    SystemTest::SetUp();
-    elDraw::FadeNo = 0;
-    elDraw::HelpOn = 0;
-    elSystem::KeyboardLock = 0;
-  }
-};
+using InputTest = test_support::SystemTest;
 
 class KeyPolling : public InputTest {};
 
