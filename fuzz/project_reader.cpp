@@ -13,7 +13,7 @@
 #include <cstring>
 #include <vector>
 
-#include "runtime/scenario.h"
+#include "runtime/project/project_model.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "runtime/save_file.h"
+#include "runtime/save/save_file.h"
 
 namespace {
 

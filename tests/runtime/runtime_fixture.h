@@ -10,7 +10,7 @@
 
 #include "engine/el.h"
 #include "platform/platform.h"
-#include "runtime/runtime.h"
+#include "runtime/shell/shell.h"
 #include "tests/support/fake_backend.h"
 
 namespace runtime_test {
