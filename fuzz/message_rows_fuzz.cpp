@@ -1,4 +1,4 @@
-// Message rows split from a scenario text line, which comes from the project
+// Message rows split from a story text line, which comes from the project
 // file and may hold any bytes.
 #include <cstddef>
 #include <cstdint>

@@ -50,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     image.resize(project::kBlocks[data[0] % project::kBlocks.size()].offset);
     image.insert(image.end(), data + 1, data + size);
   }
-  runtime::DecodeScenario(image);
+  runtime::DecodeProject(image);
 
-  const auto encoded = project::Encode(runtime::Scenario());
+  const auto encoded = project::Encode(runtime::LoadedProject());
   const size_t kept = std::min(image.size(), project::kFileSize);
   if (encoded.size() != project::kFileSize ||
       !std::equal(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(kept),

@@ -1,4 +1,4 @@
-// Splitting one scenario text line into the display rows of MsgBuffer.
+// Splitting one story text line into the display rows of MsgBuffer.
 #include <cstring>
 
 #include "engine/el.h"

@@ -16,21 +16,21 @@ struct FileCloser {
 
 }  // namespace
 
-bool LoadScenarioFile(const std::string& path) {
+bool LoadProjectFile(const std::string& path) {
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return false;
   // Bytes past the layout are never looked at, so a huge file costs no more
   // than a full-size one.
   std::vector<uint8_t> image(project::kFileSize);
   const size_t read = std::fread(image.data(), 1, image.size(), file.get());
-  DecodeScenario(std::span(image).first(read));
+  DecodeProject(std::span(image).first(read));
   return true;
 }
 
-bool LoadScenario() {
-  const auto path = platform::ResolvePath(platform::GameFolder() + kScenarioFileName);
+bool LoadProject() {
+  const auto path = platform::ResolvePath(platform::GameFolder() + kProjectFileName);
   if (!path) return false;
-  return LoadScenarioFile(*path);
+  return LoadProjectFile(*path);
 }
 
 }  // namespace runtime

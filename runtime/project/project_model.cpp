@@ -62,16 +62,16 @@ bool InRange(int value, int count) {
 
 }  // namespace
 
-project::ProjectData& Scenario() {
+project::ProjectData& LoadedProject() {
   return g_project;
 }
 
-void DecodeScenario(std::span<const uint8_t> image) {
+void DecodeProject(std::span<const uint8_t> image) {
   project::Decode(image, &g_project);
 }
 
-void ClearScenario() {
-  DecodeScenario({});
+void ClearProject() {
+  DecodeProject({});
   gyou = 0;
   throwflug.fill(0);
   itembox.fill(0);

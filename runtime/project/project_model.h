@@ -1,6 +1,6 @@
-// The story model: the blocks of data.aoat as the runtime's globals, the story
-// state that play adds on top of them, and the bounded reads that every screen
-// goes through.
+// The loaded project: the blocks of data.aoat as the runtime's globals, the
+// story state that play adds on top of them, and the bounded reads that every
+// screen goes through.
 //
 // The blocks live in one project::ProjectData (the layout is described once,
 // in runtime/project/project_file.h); the globals below are references into
@@ -56,12 +56,12 @@ uint32_t selectcolor(int number);
 namespace runtime {
 
 // The loaded project as a whole (the same object the globals refer to).
-project::ProjectData& Scenario();
+project::ProjectData& LoadedProject();
 // Fills the model from a file image of any length: what it holds is loaded,
 // the rest is zero, bytes past the layout are ignored.
-void DecodeScenario(std::span<const uint8_t> image);
+void DecodeProject(std::span<const uint8_t> image);
 // Zero model and story state, as at start-up.
-void ClearScenario();
+void ClearProject();
 
 // ---- Bounded reads
 bool IsPage(int page);

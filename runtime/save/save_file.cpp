@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/screens/screens.h"
+#include "runtime/save/save_game.h"
 
 namespace runtime {
 

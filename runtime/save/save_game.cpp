@@ -10,7 +10,7 @@
 
 #include "platform/platform.h"
 #include "runtime/save/save_file.h"
-#include "runtime/screens/screens.h"
+#include "runtime/save/save_game.h"
 
 namespace runtime {
 namespace {

@@ -87,7 +87,7 @@ void BuildSpeakerNames() {
 }
 
 void LoadStory() {
-  runtime::LoadScenario();
+  runtime::LoadProject();
   elDraw::SetSpriteColor(kWhite);
   mousebmp = elDraw::LoadObject("lyout\\mouse.bmp", kPictureMemory);
   titlebmp = elDraw::LoadObject("lyout\\title.bmp", kPictureMemory);

@@ -1,7 +1,7 @@
-// The player's screens: asset loading, the story screen with its composition,
-// choices and menu, and the logo, title and ending screens. Every screen is a
-// function of the main loop's table (runtime.h); the tables and flags below
-// are the state they share.
+// The player's screens: asset loading, the story screen, and the logo, title
+// and ending screens. Every screen is a function of the main loop's table
+// (runtime/shell/shell.h); the tables and flags below are the state they
+// share.
 #pragma once
 
 #include <array>
@@ -46,59 +46,9 @@ void Main4Screen();
 // bytes; double-byte characters are stepped over whole.
 void returnserch(char* msg);
 
-// ---- Story advance
-// Advances by one line or ends the page by its end type.
-void selectfunc0();
-// Arms the auto timer (wait slot 1) for the current page and mode.
-void autospeedfunc();
-// Picks the choice under the pointer, if any.
-void selectfunc1();
-// The menu's answer to a left click: 1 when the click was used.
-uint8_t sysfunc();
-
 namespace runtime {
-
-// Goes to page `target`: line 0, song, picture and choices start afresh. A
-// target outside 0..999 leaves the page where it is.
-void GoToPage(int target);
-
-// The layout the current page is drawn with.
-const ScreenLayout& CurrentLayout();
 
 // Draws the pointer picture at the pointer: its top-left 13 x 21 pixels, keyed.
 void DrawPointer();
-
-// Composition of the current line into the back buffer and sprite 0, and the
-// per-frame redraw of that cache (story screen step 3).
-void ComposeLine(const ScreenLayout& layout);
-void DrawCachedLine();
-
-// Overlays of the story screen.
-void DrawChoices(const ScreenLayout& layout);
-void DrawSystemMenu(const ScreenLayout& layout);
-
-// Row rectangle tests of the choice box and the menu, shared by drawing and
-// clicking so that both always agree.
-bool PointInChoiceRow(const SCREENPRM& slot, int row, int x, int y);
-bool PointInMenuEntry(const SCREENPRM& slot, int entry, int x, int y);
-
-// ---- Save and load of s.dat in the save folder.
-inline constexpr char kSaveFileName[] = "s.dat";
-inline constexpr size_t kSaveFileSize = 1816;
-// Writes the story state; false (and the previous save untouched) on any
-// failure.
-bool SaveGame();
-// Reads the story state; false when there is no file or what it holds is out
-// of range, in which case nothing is applied.
-bool LoadGame();
-
-// Starts song `number` of the project looping (the "midi\" path the loading
-// screen prepared). Song 0 hands over the empty entry 0, which stops the song
-// that plays; a number beyond the list does nothing.
-void PlaySong(int number);
-
-// Trace of the story's page, line and choice state; emits an event only when
-// one of them changed since the last call.
-void TraceStoryState();
 
 }  // namespace runtime

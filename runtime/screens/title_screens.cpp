@@ -4,9 +4,10 @@
 
 #include "engine/el.h"
 #include "platform/platform.h"
-#include "runtime/story/random.h"
-#include "runtime/shell/shell.h"
 #include "runtime/screens/screens.h"
+#include "runtime/shell/shell.h"
+#include "runtime/story/random.h"
+#include "runtime/story/story.h"
 #include "runtime/story/story_internal.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "engine/el.h"
 #include "runtime/story/random.h"
-#include "runtime/screens/screens.h"
+#include "runtime/story/story.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/el.h"
-#include "runtime/screens/screens.h"
+#include "runtime/story/story.h"
 #include "runtime/story/story_internal.h"
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include "engine/el.h"
 #include "runtime/screens/screens.h"
+#include "runtime/story/story.h"
 #include "runtime/story/story_internal.h"
 
 namespace {

@@ -3,6 +3,7 @@
 // visited flag and the item of the page that is current after all that.
 #include "engine/el.h"
 #include "runtime/screens/screens.h"
+#include "runtime/story/story.h"
 #include "runtime/story/story_internal.h"
 
 namespace {

@@ -5,7 +5,8 @@
 #include <cstdint>
 
 #include "engine/el.h"
-#include "runtime/screens/screens.h"
+#include "runtime/save/save_game.h"
+#include "runtime/story/story.h"
 #include "runtime/story/story_internal.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include "engine/el.h"
 #include "platform/trace.h"
 #include "runtime/screens/screens.h"
+#include "runtime/story/story.h"
 
 int mousebmp = 0;
 int titlebmp = 0;

@@ -21,7 +21,9 @@
 #include "platform/trace.h"
 #include "runtime/project/project_file.h"
 #include "runtime/project/project_model.h"
+#include "runtime/save/save_game.h"
 #include "runtime/screens/screens.h"
+#include "runtime/story/story.h"
 #include "tests/engine/draw_fixture.h"
 #include "tests/platform/bmp_builder.h"
 #include "tests/runtime/runtime_fixture.h"
@@ -32,7 +34,7 @@ namespace runtime_test {
 
 // Puts the screens' own tables back to their start values.
 inline void ResetScreenTables() {
-  runtime::ClearScenario();
+  runtime::ClearProject();
   mousebmp = titlebmp = screenbmp = lyoutbmp = 0;
   hitobmp.fill(0);
   mainbmp.fill(0);

@@ -12,8 +12,9 @@
 #include "engine/el.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
-#include "runtime/story/random.h"
 #include "runtime/screens/screens.h"
+#include "runtime/story/random.h"
+#include "runtime/story/story.h"
 #include "tests/engine/draw_fixture.h"
 #include "tests/engine/sound_fixture.h"
 #include "tests/support/fake_backend.h"
@@ -69,7 +70,7 @@ class StoryTest : public ::testing::Test {
     test_support::ResetDisplayState();
     platform::ResetMessageQueue();
     platform::ResetBackend();
-    runtime::ClearScenario();
+    runtime::ClearProject();
     hwnd = 0;
   }
 
@@ -77,7 +78,7 @@ class StoryTest : public ::testing::Test {
   // elapsed, nothing loaded; the default layout shows the menu in the top
   // right corner and the message slot.
   static void ResetStory() {
-    runtime::ClearScenario();
+    runtime::ClearProject();
     for (auto* table : {&hitobmp, &mainbmp, &backbmp, &itembmp}) table->fill(0);
     effectwav.fill(-1);
     hitoname.fill(nullptr);

@@ -5,18 +5,18 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "runtime/story/random.h"
 #include "runtime/project/project_model.h"
+#include "runtime/story/random.h"
 #include "tests/support/support.h"
 
 namespace {
 
 using test_support::TempFolder;
 
-class ScenarioFileTest : public ::testing::Test {
+class ProjectLoadingTest : public ::testing::Test {
  protected:
-  void SetUp() override { runtime::ClearScenario(); }
-  void TearDown() override { runtime::ClearScenario(); }
+  void SetUp() override { runtime::ClearProject(); }
+  void TearDown() override { runtime::ClearProject(); }
 
   // A file image whose every byte is non-zero, cut to `size` bytes.
   std::string Image(size_t size) const {
@@ -25,7 +25,7 @@ class ScenarioFileTest : public ::testing::Test {
     return bytes;
   }
   bool Load(const std::string& bytes) {
-    return runtime::LoadScenarioFile(folder_.Write("data.aoat", bytes).string());
+    return runtime::LoadProjectFile(folder_.Write("data.aoat", bytes).string());
   }
 
   TempFolder folder_;
@@ -38,13 +38,13 @@ size_t Offset(std::string_view block) {
   return 0;
 }
 
-TEST_F(ScenarioFileTest, MissingFileLeavesTheModelAsItWas) {
+TEST_F(ProjectLoadingTest, MissingFileLeavesTheModelAsItWas) {
   sinariono = 9;
-  EXPECT_FALSE(runtime::LoadScenarioFile((folder_.Path() / "none.aoat").string()));
+  EXPECT_FALSE(runtime::LoadProjectFile((folder_.Path() / "none.aoat").string()));
   EXPECT_EQ(sinariono, 9);
 }
 
-TEST_F(ScenarioFileTest, EmptyFileGivesAnEmptyStory) {
+TEST_F(ProjectLoadingTest, EmptyFileGivesAnEmptyStory) {
   sinariono = 9;
   str2[0][27] = 5;
   EXPECT_TRUE(Load(""));
@@ -52,7 +52,7 @@ TEST_F(ScenarioFileTest, EmptyFileGivesAnEmptyStory) {
   EXPECT_EQ(str2[0][27], 0);
 }
 
-TEST_F(ScenarioFileTest, FullSizeFileFillsEveryBlock) {
+TEST_F(ProjectLoadingTest, FullSizeFileFillsEveryBlock) {
   ASSERT_TRUE(Load(Image(project::kFileSize)));
   const std::string image = Image(project::kFileSize);
   const auto byte = [&](size_t offset) { return static_cast<uint8_t>(image[offset]); };
@@ -67,7 +67,7 @@ TEST_F(ScenarioFileTest, FullSizeFileFillsEveryBlock) {
   EXPECT_EQ(pagescrused[999], byte(project::kFileSize - 1));
 }
 
-TEST_F(ScenarioFileTest, BytesPastTheLayoutAreIgnored) {
+TEST_F(ProjectLoadingTest, BytesPastTheLayoutAreIgnored) {
   std::string image = Image(project::kFileSize);
   image.push_back('\x7F');
   image.append(5000, '\x33');
@@ -75,7 +75,7 @@ TEST_F(ScenarioFileTest, BytesPastTheLayoutAreIgnored) {
   EXPECT_EQ(pagescrused[999], static_cast<uint8_t>(image[project::kFileSize - 1]));
 }
 
-TEST_F(ScenarioFileTest, FileCutInsideABlockLeavesTheRestZero) {
+TEST_F(ProjectLoadingTest, FileCutInsideABlockLeavesTheRestZero) {
   struct Case {
     size_t size;
     const char* what;
@@ -91,9 +91,9 @@ TEST_F(ScenarioFileTest, FileCutInsideABlockLeavesTheRestZero) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    runtime::ClearScenario();
+    runtime::ClearProject();
     ASSERT_TRUE(Load(Image(c.size)));
-    const project::ProjectData& data = runtime::Scenario();
+    const project::ProjectData& data = runtime::LoadedProject();
     const auto encoded = project::Encode(data);
     const std::string image = Image(c.size);
     for (size_t i = 0; i < encoded.size(); ++i) {
@@ -106,7 +106,7 @@ TEST_F(ScenarioFileTest, FileCutInsideABlockLeavesTheRestZero) {
   }
 }
 
-TEST_F(ScenarioFileTest, UnterminatedTextsReadToTheirFieldEnd) {
+TEST_F(ProjectLoadingTest, UnterminatedTextsReadToTheirFieldEnd) {
   std::string image(project::kFileSize, '\0');
   image.replace(0, 100, 100, 'a');                             // page 0, line 0
   image.replace(Offset("str3") + 200, 100, 100, 't');          // the title
@@ -121,11 +121,11 @@ TEST_F(ScenarioFileTest, UnterminatedTextsReadToTheirFieldEnd) {
   EXPECT_EQ(runtime::ListName(project::kPersons, 1), std::string(100, 'p'));
 }
 
-TEST_F(ScenarioFileTest, LoadScenarioReadsTheGameFolderInAnyLetterCase) {
+TEST_F(ProjectLoadingTest, LoadProjectReadsTheGameFolderInAnyLetterCase) {
   const std::string before = platform::GameFolder();
   folder_.Write("DATA.AOAT", std::string(Offset("sinariono"), '\0') + "\x05");
   platform::SetGameFolder(folder_.Path().string() + "/");
-  EXPECT_TRUE(runtime::LoadScenario());
+  EXPECT_TRUE(runtime::LoadProject());
   EXPECT_EQ(sinariono, 5);
   platform::SetGameFolder(before);
 }

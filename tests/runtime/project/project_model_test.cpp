@@ -8,10 +8,10 @@
 
 namespace {
 
-class ScenarioTest : public ::testing::Test {
+class ProjectModelTest : public ::testing::Test {
  protected:
-  void SetUp() override { runtime::ClearScenario(); }
-  void TearDown() override { runtime::ClearScenario(); }
+  void SetUp() override { runtime::ClearProject(); }
+  void TearDown() override { runtime::ClearProject(); }
 };
 
 void SetText(project::TextRecord* record, const char* text) {
@@ -19,7 +19,7 @@ void SetText(project::TextRecord* record, const char* text) {
   std::memcpy(record->data(), text, std::strlen(text));
 }
 
-TEST_F(ScenarioTest, PageFieldAnswersZeroOutsideTheTable) {
+TEST_F(ProjectModelTest, PageFieldAnswersZeroOutsideTheTable) {
   str2[0][0] = 11;
   str2[999][49] = 22;
   str2[500][27] = 33;
@@ -35,7 +35,7 @@ TEST_F(ScenarioTest, PageFieldAnswersZeroOutsideTheTable) {
     EXPECT_EQ(runtime::PageField(c.page, c.index), c.expected) << c.page << "," << c.index;
 }
 
-TEST_F(ScenarioTest, CurrentPageFieldFollowsSinarionoAndRefusesHostilePages) {
+TEST_F(ProjectModelTest, CurrentPageFieldFollowsSinarionoAndRefusesHostilePages) {
   str2[12][28] = 3;
   sinariono = 12;
   EXPECT_EQ(runtime::CurrentPageField(28), 3);
@@ -45,7 +45,7 @@ TEST_F(ScenarioTest, CurrentPageFieldFollowsSinarionoAndRefusesHostilePages) {
   }
 }
 
-TEST_F(ScenarioTest, PageTextIsBoundedAndEndsAtTheFieldEnd) {
+TEST_F(ProjectModelTest, PageTextIsBoundedAndEndsAtTheFieldEnd) {
   SetText(&str[project::RecordIndex(999, 13)], "last");
   str[project::RecordIndex(2, 0)].fill('x');  // no terminating zero
   SetText(&str[project::RecordIndex(2, 1)], "next");
@@ -58,7 +58,7 @@ TEST_F(ScenarioTest, PageTextIsBoundedAndEndsAtTheFieldEnd) {
     EXPECT_TRUE(runtime::PageText(page, line).empty()) << page << "," << line;
 }
 
-TEST_F(ScenarioTest, PageLayoutChoosesOwnSlotsOnlyWhenMarked) {
+TEST_F(ProjectModelTest, PageLayoutChoosesOwnSlotsOnlyWhenMarked) {
   str6[1].x = 10;
   pagescrinf[4][1].x = 40;
   pagescrinf[5][1].x = 50;
@@ -70,7 +70,7 @@ TEST_F(ScenarioTest, PageLayoutChoosesOwnSlotsOnlyWhenMarked) {
   EXPECT_EQ(&runtime::PageLayout(INT_MIN), &str6);
 }
 
-TEST_F(ScenarioTest, ListCountsAreBoundedAndNumbersCheckedAgainstThem) {
+TEST_F(ProjectModelTest, ListCountsAreBoundedAndNumbersCheckedAgainstThem) {
   picname.counts[project::kPersons] = 2;
   picname.counts[project::kSongs] = 5000;
   picname.counts[project::kItems] = -3;
@@ -98,7 +98,7 @@ TEST_F(ScenarioTest, ListCountsAreBoundedAndNumbersCheckedAgainstThem) {
   EXPECT_FALSE(runtime::IsListNumber(project::kPersons, 3));
 }
 
-TEST_F(ScenarioTest, PersonNamesAndTitle) {
+TEST_F(ProjectModelTest, PersonNamesAndTitle) {
   SetText(&str5[0], "never");
   SetText(&str5[1], "one");
   str5[199].fill('z');
@@ -111,7 +111,7 @@ TEST_F(ScenarioTest, PersonNamesAndTitle) {
   EXPECT_EQ(runtime::TitleText(), "title");
 }
 
-TEST_F(ScenarioTest, VisitedFlagsIgnorePagesOutsideTheTable) {
+TEST_F(ProjectModelTest, VisitedFlagsIgnorePagesOutsideTheTable) {
   runtime::MarkPageVisited(999);
   runtime::MarkPageVisited(1000);
   runtime::MarkPageVisited(-1);
