@@ -11,8 +11,8 @@
 #include "runtime/project/project_file.h"
 #include "tools/graph/graph.h"
 #include "tools/lint/lint.h"
-#include "tools/story/build.h"
-#include "tools/story/dump.h"
+#include "tools/story_source/build.h"
+#include "tools/story_source/dump.h"
 
 namespace {
 

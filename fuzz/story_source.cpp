@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "tools/story/build.h"
-#include "tools/story/dump.h"
+#include "tools/story_source/build.h"
+#include "tools/story_source/dump.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view source(reinterpret_cast<const char*>(data), size);

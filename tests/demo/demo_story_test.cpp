@@ -10,7 +10,7 @@
 #include "demo/generator/assets.h"
 #include "runtime/project/project_file.h"
 #include "tests/support/support.h"
-#include "tools/story/build.h"
+#include "tools/story_source/build.h"
 
 namespace {
 

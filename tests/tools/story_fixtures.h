@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "runtime/project/project_file.h"
-#include "tools/story/build.h"
+#include "tools/story_source/build.h"
 
 namespace tool_test {
 

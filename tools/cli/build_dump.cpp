@@ -5,8 +5,8 @@
 #include "tools/cli/files.h"
 #include "tools/cli/help.h"
 #include "tools/cli/output.h"
-#include "tools/story/build.h"
-#include "tools/story/dump.h"
+#include "tools/story_source/build.h"
+#include "tools/story_source/dump.h"
 
 namespace cli {
 

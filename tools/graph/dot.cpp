@@ -4,7 +4,7 @@
 
 #include "platform/encoding.h"
 #include "tools/graph/graph.h"
-#include "tools/story/flow.h"
+#include "tools/story_source/flow.h"
 
 namespace graph {
 namespace {

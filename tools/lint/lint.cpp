@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "tools/story/raw.h"
+#include "tools/story_source/raw.h"
 
 namespace lint {
 

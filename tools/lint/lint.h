@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "runtime/project/project_file.h"
-#include "tools/story/diagnostics.h"
+#include "tools/story_source/diagnostics.h"
 
 namespace lint {
 

@@ -3,9 +3,9 @@
 
 #include "tools/lint/lint.h"
 #include "tools/lint/report.h"
-#include "tools/story/flow.h"
-#include "tools/story/schema.h"
-#include "tools/story/text.h"
+#include "tools/story_source/flow.h"
+#include "tools/story_source/schema.h"
+#include "tools/story_source/text.h"
 
 namespace lint {
 namespace {

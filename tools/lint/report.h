@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/encoding.h"
-#include "tools/story/diagnostics.h"
+#include "tools/story_source/diagnostics.h"
 
 namespace lint {
 

@@ -1,6 +1,6 @@
 // The "raw" section: byte runs laid over the built file, block by block.
 #include "runtime/project/project_file.h"
-#include "tools/story/build_story.h"
+#include "tools/story_source/build_story.h"
 
 namespace story {
 namespace {

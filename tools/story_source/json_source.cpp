@@ -1,4 +1,4 @@
-#include "tools/story/json_source.h"
+#include "tools/story_source/json_source.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "tools/story/names.h"
+#include "tools/story_source/names.h"
 
 #include <algorithm>
 

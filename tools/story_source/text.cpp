@@ -1,4 +1,4 @@
-#include "tools/story/text.h"
+#include "tools/story_source/text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "tools/story/diagnostics.h"
+#include "tools/story_source/diagnostics.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Layouts: nine slots by name, each with its fields by the names that say
 // what they mean in that slot.
-#include "tools/story/build_story.h"
-#include "tools/story/schema.h"
+#include "tools/story_source/build_story.h"
+#include "tools/story_source/schema.h"
 
 namespace story {
 namespace {

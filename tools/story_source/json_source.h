@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/story/diagnostics.h"
+#include "tools/story_source/diagnostics.h"
 
 namespace story {
 

@@ -4,8 +4,8 @@
 
 #include "tests/support/support.h"
 #include "tests/tools/story_fixtures.h"
-#include "tools/story/dump.h"
-#include "tools/story/raw.h"
+#include "tools/story_source/dump.h"
+#include "tools/story_source/raw.h"
 
 namespace {
 

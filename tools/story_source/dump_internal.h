@@ -4,8 +4,8 @@
 #include <array>
 
 #include "runtime/project/project_file.h"
-#include "tools/story/json_source.h"
-#include "tools/story/names.h"
+#include "tools/story_source/json_source.h"
+#include "tools/story_source/names.h"
 
 namespace story {
 

@@ -4,7 +4,7 @@
 
 #include "engine/el.h"
 #include "tests/support/support.h"
-#include "tools/story/text.h"
+#include "tools/story_source/text.h"
 
 namespace {
 

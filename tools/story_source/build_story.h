@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "runtime/project/project_file.h"
-#include "tools/story/build_reader.h"
-#include "tools/story/raw.h"
+#include "tools/story_source/build_reader.h"
+#include "tools/story_source/raw.h"
 
 namespace story {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/tools/story_fixtures.h"
-#include "tools/story/json_source.h"
+#include "tools/story_source/json_source.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "runtime/project/project_file.h"
-#include "tools/story/json_source.h"
+#include "tools/story_source/json_source.h"
 
 namespace story {
 

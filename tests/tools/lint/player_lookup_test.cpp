@@ -6,7 +6,7 @@
 #include "tests/support/support.h"
 #include "tools/cli/commands.h"
 #include "tools/lint/lint.h"
-#include "tools/story/build.h"
+#include "tools/story_source/build.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "tools/story/build_reader.h"
+#include "tools/story_source/build_reader.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "tools/story/schema.h"
-#include "tools/story/text.h"
+#include "tools/story_source/schema.h"
+#include "tools/story_source/text.h"
 
 namespace story {
 namespace {

@@ -3,7 +3,7 @@
 // choices, layout slots), which keeps dumped stories easy to read.
 #include <algorithm>
 
-#include "tools/story/dump.h"
+#include "tools/story_source/dump.h"
 
 namespace story {
 namespace {

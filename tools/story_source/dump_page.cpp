@@ -1,8 +1,8 @@
 // Writing one page and the layouts readably. Only what `build` accepts is
 // written; the rest of the page's bytes go raw.
-#include "tools/story/dump_internal.h"
-#include "tools/story/schema.h"
-#include "tools/story/text.h"
+#include "tools/story_source/dump_internal.h"
+#include "tools/story_source/schema.h"
+#include "tools/story_source/text.h"
 
 namespace story {
 namespace {

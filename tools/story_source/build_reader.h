@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/story/diagnostics.h"
-#include "tools/story/json_source.h"
-#include "tools/story/names.h"
+#include "tools/story_source/diagnostics.h"
+#include "tools/story_source/json_source.h"
+#include "tools/story_source/names.h"
 
 namespace story {
 

@@ -2,8 +2,8 @@
 // layout and the way the page ends.
 #include <string>
 
-#include "tools/story/build_story.h"
-#include "tools/story/schema.h"
+#include "tools/story_source/build_story.h"
+#include "tools/story_source/schema.h"
 
 namespace story {
 namespace {

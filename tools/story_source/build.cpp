@@ -1,9 +1,9 @@
-#include "tools/story/build.h"
+#include "tools/story_source/build.h"
 
 #include <memory>
 
-#include "tools/story/build_story.h"
-#include "tools/story/schema.h"
+#include "tools/story_source/build_story.h"
+#include "tools/story_source/schema.h"
 
 namespace story {
 namespace {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/story/diagnostics.h"
-#include "tools/story/json_source.h"
+#include "tools/story_source/diagnostics.h"
+#include "tools/story_source/json_source.h"
 
 namespace story {
 

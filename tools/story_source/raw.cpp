@@ -1,10 +1,10 @@
-#include "tools/story/raw.h"
+#include "tools/story_source/raw.h"
 
 #include <algorithm>
 
 #include "runtime/project/project_file.h"
-#include "tools/story/diagnostics.h"
-#include "tools/story/schema.h"
+#include "tools/story_source/diagnostics.h"
+#include "tools/story_source/schema.h"
 
 namespace story {
 namespace {

@@ -1,14 +1,14 @@
-#include "tools/story/dump.h"
+#include "tools/story_source/dump.h"
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-#include "tools/story/build.h"
-#include "tools/story/dump_internal.h"
-#include "tools/story/raw.h"
-#include "tools/story/schema.h"
-#include "tools/story/text.h"
+#include "tools/story_source/build.h"
+#include "tools/story_source/dump_internal.h"
+#include "tools/story_source/raw.h"
+#include "tools/story_source/schema.h"
+#include "tools/story_source/text.h"
 
 namespace story {
 namespace {

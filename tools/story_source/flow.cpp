@@ -1,4 +1,4 @@
-#include "tools/story/flow.h"
+#include "tools/story_source/flow.h"
 
 #include <algorithm>
 #include <deque>
