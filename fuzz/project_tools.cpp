@@ -35,7 +35,8 @@ std::vector<uint8_t> Spread(const uint8_t* data, size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<uint8_t> image = Spread(data, size);
-  const story::BuildResult rebuilt = story::BuildStory(story::FormatJson(story::DumpStory(image)));
+  const story_source::BuildResult rebuilt =
+      story_source::BuildStory(story_source::FormatJson(story_source::DumpStory(image)));
   if (!rebuilt.ok || rebuilt.image != image) std::abort();
   auto decoded = std::make_unique<project::ProjectData>();
   project::Decode(image, decoded.get());

@@ -10,13 +10,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view source(reinterpret_cast<const char*>(data), size);
-  const story::BuildResult built = story::BuildStory(source);
+  const story_source::BuildResult built = story_source::BuildStory(source);
   if (!built.ok) {
     if (built.diagnostics.empty()) std::abort();  // a refusal always says why
     return 0;
   }
-  const story::BuildResult again =
-      story::BuildStory(story::FormatJson(story::DumpStory(built.image)));
+  const story_source::BuildResult again =
+      story_source::BuildStory(story_source::FormatJson(story_source::DumpStory(built.image)));
   if (!again.ok || again.image != built.image) std::abort();
   return 0;
 }

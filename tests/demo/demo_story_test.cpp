@@ -34,7 +34,7 @@ const Story& DemoStory() {
     std::ifstream in(test_support::SourceDir() / "demo" / "story.json", std::ios::binary);
     const std::string source((std::istreambuf_iterator<char>(in)),
                              std::istreambuf_iterator<char>());
-    const story::BuildResult built = story::BuildStory(source);
+    const story_source::BuildResult built = story_source::BuildStory(source);
     EXPECT_TRUE(built.ok) << built.diagnostics.size() << " diagnostics";
     Story s;
     project::Decode(built.image, s.data.get());

@@ -22,19 +22,21 @@ inline std::unique_ptr<project::ProjectData> Decoded(const std::vector<uint8_t>&
 
 // Builds a story that must build; the test fails with the errors otherwise.
 inline std::unique_ptr<project::ProjectData> MustBuild(std::string_view source) {
-  const story::BuildResult result = story::BuildStory(source);
+  const story_source::BuildResult result = story_source::BuildStory(source);
   std::string errors;
-  for (const auto& d : result.diagnostics) errors += story::FormatDiagnostic("s.json", d) + "\n";
+  for (const auto& d : result.diagnostics)
+    errors += story_source::FormatDiagnostic("s.json", d) + "\n";
   EXPECT_TRUE(result.ok) << errors;
   return Decoded(result.image);
 }
 
 // The formatted errors of a story that must not build.
 inline std::string BuildErrors(std::string_view source) {
-  const story::BuildResult result = story::BuildStory(source);
+  const story_source::BuildResult result = story_source::BuildStory(source);
   EXPECT_FALSE(result.ok) << source;
   std::string errors;
-  for (const auto& d : result.diagnostics) errors += story::FormatDiagnostic("s.json", d) + "\n";
+  for (const auto& d : result.diagnostics)
+    errors += story_source::FormatDiagnostic("s.json", d) + "\n";
   return errors;
 }
 

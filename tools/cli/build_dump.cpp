@@ -24,11 +24,12 @@ int BuildCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         << " bytes\n";
     return kExitFailure;
   }
-  const story::BuildResult result = story::BuildStory(source.bytes);
+  const story_source::BuildResult result = story_source::BuildStory(source.bytes);
   for (const auto& diagnostic : result.diagnostics)
-    err << story::FormatDiagnostic(parsed->input, diagnostic) << "\n";
+    err << story_source::FormatDiagnostic(parsed->input, diagnostic) << "\n";
   if (!result.ok) {
-    const int errors = story::CountSeverity(result.diagnostics, story::Severity::kError);
+    const int errors =
+        story_source::CountSeverity(result.diagnostics, story_source::Severity::kError);
     err << "aoat build: " << errors << (errors == 1 ? " error" : " errors")
         << "; nothing written\n";
     return kExitFailure;
@@ -49,7 +50,8 @@ int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   FileContents file;
   if (!ReadProjectFile(parsed->input, &file, err)) return kExitFailure;
   const auto* bytes = reinterpret_cast<const uint8_t*>(file.bytes.data());
-  const std::string text = story::FormatJson(story::DumpStory({bytes, file.bytes.size()}));
+  const std::string text =
+      story_source::FormatJson(story_source::DumpStory({bytes, file.bytes.size()}));
   return WriteOutput(parsed->output.value_or("-"), text, out, err) ? kExitOk : kExitFailure;
 }
 

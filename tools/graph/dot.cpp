@@ -10,8 +10,8 @@ namespace graph {
 namespace {
 
 namespace field = project::field;
-using story::Edge;
-using story::EdgeKind;
+using story_source::Edge;
+using story_source::EdgeKind;
 
 constexpr size_t kLabelChars = 24;
 
@@ -81,7 +81,7 @@ std::string EdgeLabel(const project::ProjectData& data, const Edge& edge) {
 class DotWriter {
  public:
   explicit DotWriter(const project::ProjectData& data)
-      : data_(data), reached_(story::ReachablePages(data)) {}
+      : data_(data), reached_(story_source::ReachablePages(data)) {}
 
   std::string Write() {
     out_ << "digraph story {\n"
@@ -89,7 +89,7 @@ class DotWriter {
          << "  node [shape=box, style=rounded, fontname=\"IPAGothic\", fontsize=11];\n"
          << "  edge [fontname=\"IPAGothic\", fontsize=9];\n";
     for (int page = 0; page < project::kPages; ++page)
-      if (story::PageHasContent(data_, page)) Edges(page);
+      if (story_source::PageHasContent(data_, page)) Edges(page);
     Entries();
     for (const int page : pages_) Node(page);
     out_ << "}\n";
@@ -99,7 +99,7 @@ class DotWriter {
  private:
   void Edges(int page) {
     pages_.insert(page);
-    auto edges = story::PageEdges(data_, page, /*keep_outside=*/true);
+    auto edges = story_source::PageEdges(data_, page, /*keep_outside=*/true);
     const auto& f = data_.str2[page];
     const int32_t low = f[field::kRandomLow];
     const int32_t high = f[field::kRandomHigh];
@@ -135,7 +135,7 @@ class DotWriter {
     // The menu's restart begins at page 0 whatever the start page is.
     bool menu = false;
     for (int page = 0; page < project::kPages && !menu; ++page)
-      menu = reached_[page] && story::LayoutOf(data_, page)[project::slot::kMenu].show != 0;
+      menu = reached_[page] && story_source::LayoutOf(data_, page)[project::slot::kMenu].show != 0;
     if (menu && start != 0) {
       pages_.insert(0);
       out_ << "  restart [shape=plaintext, label=\"restart (menu)\"];\n"
@@ -145,13 +145,13 @@ class DotWriter {
 
   void Node(int page) {
     std::string label = std::to_string(page);
-    if (!story::PageHasContent(data_, page)) {
+    if (!story_source::PageHasContent(data_, page)) {
       label += "\n(empty)";
     } else {
       label += ": " + Short(project::FieldText(data_.str[project::RecordIndex(page, 0)]));
     }
     std::string attributes;
-    if (story::EndsNever(data_, page)) {
+    if (story_source::EndsNever(data_, page)) {
       label += "\n(never ends)";
       attributes += ", color=red, fontcolor=red";
     }

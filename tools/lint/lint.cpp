@@ -16,7 +16,7 @@ std::optional<Diagnostic> CheckFileSize(uint64_t size) {
   } else {
     d.message = "the file is " + std::to_string(size) + " bytes, shorter than a project file's " +
                 std::to_string(project::kFileSize) + "; it ends within " +
-                story::DescribeOffset(size) + " and the player reads the rest as zero";
+                story_source::DescribeOffset(size) + " and the player reads the rest as zero";
   }
   return d;
 }

@@ -17,7 +17,7 @@
 
 namespace lint {
 
-using story::Diagnostic;
+using story_source::Diagnostic;
 
 // Finds a file of the game from a name as the project gives it (backslashes,
 // Shift-JIS), the way the player looks it up; nullopt when there is none.

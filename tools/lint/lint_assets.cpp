@@ -10,17 +10,17 @@
 namespace lint {
 namespace {
 
-using story::kAssetLists;
-using story::Severity;
+using story_source::kAssetLists;
+using story_source::Severity;
 
 // A path as the player builds it: too long for its buffer, or not there.
 void CheckFile(const std::string& path, const std::string& where, const FileLookup& lookup,
                std::vector<Diagnostic>* out) {
-  if (static_cast<int>(path.size()) + 1 > story::kPathBufferBytes) {
+  if (static_cast<int>(path.size()) + 1 > story_source::kPathBufferBytes) {
     Report(out, Severity::kError, where,
            "the path " + Shown(path) + " is " + std::to_string(path.size()) +
-               " bytes; the loader's buffer of " + std::to_string(story::kPathBufferBytes) +
-               " bytes holds " + std::to_string(story::kPathBufferBytes - 1) +
+               " bytes; the loader's buffer of " + std::to_string(story_source::kPathBufferBytes) +
+               " bytes holds " + std::to_string(story_source::kPathBufferBytes - 1) +
                " and the ending zero");
     return;
   }
@@ -28,7 +28,7 @@ void CheckFile(const std::string& path, const std::string& where, const FileLook
     Report(out, Severity::kError, where, "the file " + Shown(path) + " is not in the game folder");
 }
 
-void CheckList(const project::ProjectData& data, const story::AssetListInfo& info,
+void CheckList(const project::ProjectData& data, const story_source::AssetListInfo& info,
                const FileLookup& lookup, std::vector<Diagnostic>* out) {
   const int32_t count = data.picname.counts[info.list];
   const std::string where = "assets." + std::string(info.key);
@@ -40,11 +40,11 @@ void CheckList(const project::ProjectData& data, const story::AssetListInfo& inf
     Report(out, Severity::kError, where,
            "the count " + std::to_string(count) + " is negative; the player loads none");
   }
-  if (info.list == project::kSounds && count > story::kEngineSounds) {
+  if (info.list == project::kSounds && count > story_source::kEngineSounds) {
     Report(out, Severity::kError, where,
            std::to_string(count) + " sounds are listed but the engine's sound table holds " +
-               std::to_string(story::kEngineSounds) + "; sounds " +
-               std::to_string(story::kEngineSounds + 1) + " and later fail to load");
+               std::to_string(story_source::kEngineSounds) + "; sounds " +
+               std::to_string(story_source::kEngineSounds + 1) + " and later fail to load");
   }
   const int used = std::clamp(count, 0, project::kMaxListCount);
   for (int n = 1; n <= used; ++n) {
@@ -73,11 +73,11 @@ void CheckLayoutPictures(const project::ProjectData& data, const FileLookup& loo
     int slot;  // -1: always drawn
   };
   static constexpr Fixed kFixed[] = {
-      {story::kLogoPicture, "the start-up logo", -1},
-      {story::kPointerPicture, "the pointer", -1},
-      {story::kTitlePicture, "the title screen", -1},
-      {story::kBackdropPicture, "the backdrop of the layouts", project::slot::kBackdrop},
-      {story::kFramePicture, "the window frame of the layouts", project::slot::kFrame},
+      {story_source::kLogoPicture, "the start-up logo", -1},
+      {story_source::kPointerPicture, "the pointer", -1},
+      {story_source::kTitlePicture, "the title screen", -1},
+      {story_source::kBackdropPicture, "the backdrop of the layouts", project::slot::kBackdrop},
+      {story_source::kFramePicture, "the window frame of the layouts", project::slot::kFrame},
   };
   for (const auto& fixed : kFixed) {
     if (fixed.slot >= 0 && !AnyLayoutShows(data, fixed.slot)) continue;
@@ -88,7 +88,7 @@ void CheckLayoutPictures(const project::ProjectData& data, const FileLookup& loo
 void CheckSpeakers(const project::ProjectData& data, std::vector<Diagnostic>* out) {
   for (int k = 1; k <= project::kMaxListCount; ++k) {
     const std::string_view name = project::FieldText(data.str5[k]);
-    if (!story::CutSpeakerName(name).plus_beyond_limit) continue;
+    if (!story_source::CutSpeakerName(name).plus_beyond_limit) continue;
     Report(out, Severity::kWarning, "speaker " + std::to_string(k),
            "the \"+\" lies at byte 40 or later, where the player no longer looks for it: the "
            "name is shown whole, " +

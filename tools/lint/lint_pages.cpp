@@ -11,7 +11,7 @@ namespace lint {
 namespace {
 
 namespace field = project::field;
-using story::Severity;
+using story_source::Severity;
 
 bool IsPage(int32_t value) {
   return value >= 0 && value < project::kPages;
@@ -37,7 +37,8 @@ class PageChecker {
     Add(Severity::kWarning, message, line);
   }
   void Add(Severity severity, const std::string& message, int line) {
-    Report(out_, severity, line < 0 ? story::PagePlace(page_) : story::LinePlace(page_, line),
+    Report(out_, severity,
+           line < 0 ? story_source::PagePlace(page_) : story_source::LinePlace(page_, line),
            message, page_, line);
   }
   std::string_view Text(int line) const {
@@ -96,8 +97,8 @@ void PageChecker::Targets() {
 }
 
 void PageChecker::Numbers() {
-  const int shown = story::ShownLines(data_, page_);
-  const bool person_slot = story::LayoutOf(data_, page_)[project::slot::kPerson].show != 0;
+  const int shown = story_source::ShownLines(data_, page_);
+  const bool person_slot = story_source::LayoutOf(data_, page_)[project::slot::kPerson].show != 0;
   for (int k = 0; k < shown; ++k) {
     const int32_t person = fields_[field::kPerson0 + 2 * k];
     if (person < 0 || person > project::kMaxListCount) {
@@ -123,7 +124,7 @@ void PageChecker::Numbers() {
 }
 
 void PageChecker::Ending() {
-  if (story::EndsNever(data_, page_)) {
+  if (story_source::EndsNever(data_, page_)) {
     Warning("end type " + std::to_string(fields_[field::kEndType]) +
             " is none of 0 to 4: the page never ends, only the menu leads away");
     return;
@@ -137,17 +138,17 @@ void PageChecker::Ending() {
       return;
     }
   }
-  const auto edges = story::PageEdges(data_, page_);
-  if (!edges.empty() &&
-      std::all_of(edges.begin(), edges.end(), [&](const story::Edge& e) { return e.to == page_; }))
+  const auto edges = story_source::PageEdges(data_, page_);
+  if (!edges.empty() && std::all_of(edges.begin(), edges.end(),
+                                    [&](const story_source::Edge& e) { return e.to == page_; }))
     Warning("the page only leads back to itself and never ends");
 }
 
 void PageChecker::Texts() {
-  const int shown = story::ShownLines(data_, page_);
+  const int shown = story_source::ShownLines(data_, page_);
   for (int k = 0; k < shown; ++k) {
-    const story::RowSplit split = story::SplitMessageRows(Text(k));
-    if (story::DropsVisibleText(split))
+    const story_source::RowSplit split = story_source::SplitMessageRows(Text(k));
+    if (story_source::DropsVisibleText(split))
       Error("the text needs more than four rows; the player drops " + Shown(split.dropped, 20), k);
   }
   for (int k = shown; k < project::kMessageLines; ++k) {
@@ -167,20 +168,21 @@ void CheckPages(const project::ProjectData& data, std::vector<Diagnostic>* out) 
   if (!IsPage(start))
     Report(out, Severity::kError, "start page",
            "the start page " + std::to_string(start) + " is outside the pages 0 to 999");
-  const auto reached = story::ReachablePages(data);
+  const auto reached = story_source::ReachablePages(data);
   bool menu_reached = false;
   for (int page = 0; page < project::kPages; ++page) {
-    const bool content = story::PageHasContent(data, page);
+    const bool content = story_source::PageHasContent(data, page);
     if (reached[page])
-      menu_reached = menu_reached || story::LayoutOf(data, page)[project::slot::kMenu].show != 0;
+      menu_reached =
+          menu_reached || story_source::LayoutOf(data, page)[project::slot::kMenu].show != 0;
     if (!content) {
       if (reached[page])
-        Report(out, Severity::kWarning, story::PagePlace(page),
+        Report(out, Severity::kWarning, story_source::PagePlace(page),
                "play reaches this empty page: it shows a blank line and goes on to page 0", page);
       continue;
     }
     if (!reached[page])
-      Report(out, Severity::kWarning, story::PagePlace(page),
+      Report(out, Severity::kWarning, story_source::PagePlace(page),
              "no way leads here from the start page", page);
     PageChecker checker(data, page, out);
     checker.Targets();

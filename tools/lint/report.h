@@ -10,9 +10,9 @@
 
 namespace lint {
 
-inline void Report(std::vector<story::Diagnostic>* out, story::Severity severity, std::string where,
-                   std::string message, int page = -1, int line = -1) {
-  story::Diagnostic d;
+inline void Report(std::vector<story_source::Diagnostic>* out, story_source::Severity severity,
+                   std::string where, std::string message, int page = -1, int line = -1) {
+  story_source::Diagnostic d;
   d.severity = severity;
   d.where = std::move(where);
   d.message = std::move(message);

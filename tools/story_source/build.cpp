@@ -5,7 +5,7 @@
 #include "tools/story_source/build_story.h"
 #include "tools/story_source/schema.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 using project::kMaxListCount;
@@ -155,4 +155,4 @@ BuildResult BuildStory(const JsonDocument& document) {
   return result;
 }
 
-}  // namespace story
+}  // namespace story_source

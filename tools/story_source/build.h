@@ -8,7 +8,7 @@
 #include "tools/story_source/diagnostics.h"
 #include "tools/story_source/json_source.h"
 
-namespace story {
+namespace story_source {
 
 struct BuildResult {
   bool ok = false;
@@ -20,4 +20,4 @@ struct BuildResult {
 BuildResult BuildStory(std::string_view source);
 BuildResult BuildStory(const JsonDocument& document);
 
-}  // namespace story
+}  // namespace story_source

@@ -3,7 +3,7 @@
 #include "tools/story_source/build_story.h"
 #include "tools/story_source/schema.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 void ReadSlot(BuildContext& context, const Node& node, SlotKind kind, project::ScreenParam* slot) {
@@ -51,4 +51,4 @@ void BuildLayout(BuildContext& context, const Node& node,
   }
 }
 
-}  // namespace story
+}  // namespace story_source

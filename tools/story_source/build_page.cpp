@@ -5,7 +5,7 @@
 #include "tools/story_source/build_story.h"
 #include "tools/story_source/schema.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 namespace field = project::field;
@@ -259,4 +259,4 @@ void BuildPage(BuildContext& context, StoryState& state, const PageEntry& entry,
   ReadEnd(page, reader.Get("end"), following);
 }
 
-}  // namespace story
+}  // namespace story_source

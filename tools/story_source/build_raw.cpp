@@ -2,7 +2,7 @@
 #include "runtime/project/project_file.h"
 #include "tools/story_source/build_story.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 void ReadRun(BuildContext& context, const Node& node, std::vector<RawRun>* runs) {
@@ -55,4 +55,4 @@ void BuildRaw(BuildContext& context, const Node& node, std::vector<RawRun>* runs
   }
 }
 
-}  // namespace story
+}  // namespace story_source

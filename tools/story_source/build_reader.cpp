@@ -7,7 +7,7 @@
 #include "tools/story_source/schema.h"
 #include "tools/story_source/text.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 std::string Quoted(std::string_view text) {
@@ -226,4 +226,4 @@ void StoreText(const std::string& sjis, project::TextRecord* record) {
   std::memcpy(record->data(), sjis.data(), std::min(sjis.size(), record->size() - 1));
 }
 
-}  // namespace story
+}  // namespace story_source

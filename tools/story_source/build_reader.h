@@ -13,7 +13,7 @@
 #include "tools/story_source/json_source.h"
 #include "tools/story_source/names.h"
 
-namespace story {
+namespace story_source {
 
 // A value of the source with its JSON pointer, its place in the story
 // ("page 3 (intro), line 2") and its key for messages.
@@ -80,4 +80,4 @@ std::optional<int32_t> ReadColour(BuildContext& context, const Node& node);
 // Fills `record` with a CP932 text; records are zero-filled before.
 void StoreText(const std::string& sjis, project::TextRecord* record);
 
-}  // namespace story
+}  // namespace story_source

@@ -9,7 +9,7 @@
 #include "tools/story_source/build_reader.h"
 #include "tools/story_source/raw.h"
 
-namespace story {
+namespace story_source {
 
 // One entry of "pages" after the first pass: its number and name are known,
 // so that every target can name any page.
@@ -36,4 +36,4 @@ void BuildLayout(BuildContext& context, const Node& node,
 // Reads the "raw" section into runs.
 void BuildRaw(BuildContext& context, const Node& node, std::vector<RawRun>* runs);
 
-}  // namespace story
+}  // namespace story_source

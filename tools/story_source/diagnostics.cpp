@@ -4,7 +4,7 @@
 
 #include "runtime/project/project_file.h"
 
-namespace story {
+namespace story_source {
 
 std::string FormatDiagnostic(std::string_view file, const Diagnostic& diagnostic) {
   std::string text(file);
@@ -40,4 +40,4 @@ std::string LinePlace(int page, int line, std::string_view name) {
   return PagePlace(page, name) + ", line " + std::to_string(line);
 }
 
-}  // namespace story
+}  // namespace story_source

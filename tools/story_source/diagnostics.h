@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace story {
+namespace story_source {
 
 enum class Severity { kWarning, kError };
 
@@ -36,4 +36,4 @@ std::string PagePlace(int page, std::string_view name = {});
 // "page 3, line 2" for lines 0-9, "page 3, choice 1" for records 10-13.
 std::string LinePlace(int page, int line, std::string_view name = {});
 
-}  // namespace story
+}  // namespace story_source

@@ -10,7 +10,7 @@
 #include "tools/story_source/schema.h"
 #include "tools/story_source/text.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 // The lists and speakers exactly as the story being written will list them,
@@ -116,4 +116,4 @@ Json DumpStory(std::span<const uint8_t> image) {
   return std::move(readable.root);
 }
 
-}  // namespace story
+}  // namespace story_source

@@ -10,7 +10,7 @@
 #include "runtime/project/project_file.h"
 #include "tools/story_source/json_source.h"
 
-namespace story {
+namespace story_source {
 
 // The readable part alone.
 Json DumpReadable(const project::ProjectData& data);
@@ -19,4 +19,4 @@ Json DumpStory(std::span<const uint8_t> image);
 // JSON text: indented, with small arrays and objects kept on one line.
 std::string FormatJson(const Json& value);
 
-}  // namespace story
+}  // namespace story_source

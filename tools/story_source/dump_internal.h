@@ -7,7 +7,7 @@
 #include "tools/story_source/json_source.h"
 #include "tools/story_source/names.h"
 
-namespace story {
+namespace story_source {
 
 // How a page refers to list entries and persons in the story being written.
 class RefWriter {
@@ -30,4 +30,4 @@ Json DumpLayout(const std::array<project::ScreenParam, project::kSlots>& layout)
 // A stored flag byte: true for 1, the number otherwise.
 Json FlagJson(uint8_t value);
 
-}  // namespace story
+}  // namespace story_source

@@ -4,7 +4,7 @@
 #include "tools/story_source/schema.h"
 #include "tools/story_source/text.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 namespace field = project::field;
@@ -158,4 +158,4 @@ Json DumpPage(const project::ProjectData& data, int page, const RefWriter& refs)
   return json;
 }
 
-}  // namespace story
+}  // namespace story_source

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <deque>
 
-namespace story {
+namespace story_source {
 namespace {
 
 namespace field = project::field;
@@ -104,4 +104,4 @@ int ShownLines(const project::ProjectData& data, int page) {
   return lines;
 }
 
-}  // namespace story
+}  // namespace story_source

@@ -7,7 +7,7 @@
 
 #include "runtime/project/project_file.h"
 
-namespace story {
+namespace story_source {
 
 enum class EdgeKind { kNext, kChoice, kRandom, kVisited, kNotVisited, kHeld, kNotHeld };
 
@@ -42,4 +42,4 @@ std::vector<bool> ReachablePages(const project::ProjectData& data);
 // and always line 0.
 int ShownLines(const project::ProjectData& data, int page);
 
-}  // namespace story
+}  // namespace story_source

@@ -5,7 +5,7 @@
 
 #include "tools/story_source/dump.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 constexpr size_t kLineWidth = 100;
@@ -94,4 +94,4 @@ std::string FormatJson(const Json& value) {
   return out;
 }
 
-}  // namespace story
+}  // namespace story_source

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace story {
+namespace story_source {
 namespace {
 
 // Walks the source for the JSON parser and remembers how far it has read, so
@@ -303,4 +303,4 @@ std::string_view JsonTypeName(const Json& value) {
   return "a value of another kind";
 }
 
-}  // namespace story
+}  // namespace story_source

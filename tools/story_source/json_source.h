@@ -12,7 +12,7 @@
 
 #include "tools/story_source/diagnostics.h"
 
-namespace story {
+namespace story_source {
 
 // Objects keep their keys in source order; written stories keep ours.
 using Json = nlohmann::ordered_json;
@@ -47,4 +47,4 @@ std::string ChildPointer(const std::string& parent, size_t index);
 // "an integer", "a string", ... for messages.
 std::string_view JsonTypeName(const Json& value);
 
-}  // namespace story
+}  // namespace story_source

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace story {
+namespace story_source {
 
 std::vector<int> AssetCatalog::Find(project::AssetList list, std::string_view name) const {
   std::vector<int> found;
@@ -37,4 +37,4 @@ std::string_view PageNames::NameOf(int page) const {
   return it == names_.end() ? std::string_view() : std::string_view(it->second);
 }
 
-}  // namespace story
+}  // namespace story_source

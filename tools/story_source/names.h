@@ -10,7 +10,7 @@
 
 #include "runtime/project/project_file.h"
 
-namespace story {
+namespace story_source {
 
 // The asset lists and speaker names of a story, as UTF-8 names; entry n of a
 // list (numbered from 1) is at index n - 1.
@@ -41,4 +41,4 @@ class PageNames {
   std::map<int, std::string> names_;
 };
 
-}  // namespace story
+}  // namespace story_source

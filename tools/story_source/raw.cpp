@@ -6,7 +6,7 @@
 #include "tools/story_source/diagnostics.h"
 #include "tools/story_source/schema.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 constexpr size_t kTextRecordBytes = project::kTextBytes;
@@ -145,4 +145,4 @@ bool FromHex(std::string_view hex, std::vector<uint8_t>* bytes) {
   return true;
 }
 
-}  // namespace story
+}  // namespace story_source

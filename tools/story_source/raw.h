@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace story {
+namespace story_source {
 
 struct RawRun {
   size_t offset = 0;  // from the start of the file
@@ -38,4 +38,4 @@ std::string ToHex(std::span<const uint8_t> bytes);
 // False on an odd length or a character that is no hex digit.
 bool FromHex(std::string_view hex, std::vector<uint8_t>* bytes);
 
-}  // namespace story
+}  // namespace story_source

@@ -10,7 +10,7 @@
 
 #include "runtime/project/project_file.h"
 
-namespace story {
+namespace story_source {
 
 // One asset list of the project: the key under "assets", the folder the
 // player puts in front of every name, and what an entry is called in messages.
@@ -107,4 +107,4 @@ constexpr std::optional<int> IndexOf(const std::array<std::string_view, N>& tabl
 inline constexpr int kAutoDelayUnitMs = 100;
 inline constexpr int64_t kMaxAutoDelayMs = int64_t{INT32_MAX} * kAutoDelayUnitMs;
 
-}  // namespace story
+}  // namespace story_source

@@ -5,7 +5,7 @@
 
 #include "platform/encoding.h"
 
-namespace story {
+namespace story_source {
 namespace {
 
 constexpr std::string_view kFullWidthSpace = "\x81\x40";
@@ -145,4 +145,4 @@ NameCut CutSpeakerName(std::string_view sjis) {
   return cut;
 }
 
-}  // namespace story
+}  // namespace story_source

@@ -9,7 +9,7 @@
 
 #include "runtime/project/project_file.h"
 
-namespace story {
+namespace story_source {
 
 // Converts a source text to CP932. On failure returns nullopt and says why in
 // `problem`, naming the first character that has no CP932 form.
@@ -45,4 +45,4 @@ struct NameCut {
 };
 NameCut CutSpeakerName(std::string_view sjis);
 
-}  // namespace story
+}  // namespace story_source

@@ -12,8 +12,8 @@ namespace {
 
 namespace field = project::field;
 using project::ProjectData;
-using story::Diagnostic;
-using story::Severity;
+using story_source::Diagnostic;
+using story_source::Severity;
 
 void SetText(project::TextRecord* record, const std::string& text) {
   record->fill(0);
@@ -76,7 +76,7 @@ std::vector<Diagnostic> Lint(const ProjectData& data,
 
 std::string Listing(const std::vector<Diagnostic>& findings) {
   std::string out;
-  for (const auto& f : findings) out += story::FormatDiagnostic("data.aoat", f) + "\n";
+  for (const auto& f : findings) out += story_source::FormatDiagnostic("data.aoat", f) + "\n";
   return out;
 }
 

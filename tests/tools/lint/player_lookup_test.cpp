@@ -27,7 +27,7 @@ Outcome Lint(const std::string& path) {
 // A game whose list names differ from the files in case, in folder
 // separators and in encoding, as games copied from Windows do.
 void MakeGame(const test_support::TempFolder& game) {
-  const auto built = story::BuildStory(R"({
+  const auto built = story_source::BuildStory(R"({
     "assets": {"persons": ["Sub\\Taro.BMP"], "backs": ["森.bmp"], "sounds": ["DOOR.wav"]},
     "pages": [{"back": 1, "lines": [{"text": "a", "person": 1, "sound": 1}], "end": 1},
               {"lines": ["b"], "end": 0}]})");

@@ -139,7 +139,7 @@ TEST(StoryBuild, ShorthandEndsAndPageNumbersAreTargets) {
 }
 
 TEST(StoryBuild, AnEmptyStoryIsAnAllZeroFile) {
-  const story::BuildResult result = story::BuildStory("{}");
+  const story_source::BuildResult result = story_source::BuildStory("{}");
   ASSERT_TRUE(result.ok);
   ASSERT_EQ(result.image.size(), project::kFileSize);
   EXPECT_TRUE(
@@ -147,7 +147,7 @@ TEST(StoryBuild, AnEmptyStoryIsAnAllZeroFile) {
 }
 
 TEST(StoryBuild, LaysRawRunsOverTheBuiltFile) {
-  const story::BuildResult result = story::BuildStory(R"({
+  const story_source::BuildResult result = story_source::BuildStory(R"({
     "pages": [{"lines": ["a"], "end": 0}],
     "raw": [{"block": "str7", "at": 4, "hex": "0A0b0c0d", "comment": "ignored"},
             {"block": "str", "at": 2, "hex": "ff"}]})");

@@ -175,8 +175,8 @@ TEST(StoryErrors, ReportsAllFaultsNotOnlyTheFirst) {
 }
 
 TEST(JsonSource, PlacesValuesAndKeysByLineAndCharacter) {
-  std::vector<story::Diagnostic> diagnostics;
-  const auto document = story::ParseJson(
+  std::vector<story_source::Diagnostic> diagnostics;
+  const auto document = story_source::ParseJson(
       "{\n  \"a\": [1, \"x\\\"y\", true],\n  \"森\": {\"b\": -2.5e3}, \"c\": null}", &diagnostics);
   ASSERT_TRUE(document.has_value());
   const auto at = [&](const char* pointer) {

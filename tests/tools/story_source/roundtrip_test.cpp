@@ -9,7 +9,7 @@
 
 namespace {
 
-using story::Json;
+using story_source::Json;
 
 constexpr const char* kSmallStory = R"({
   "title": "小さな話",
@@ -32,8 +32,8 @@ constexpr const char* kSmallStory = R"({
 
 // dump, then build what dump wrote: the very same bytes.
 std::vector<uint8_t> RoundTrip(const std::vector<uint8_t>& image) {
-  const std::string source = story::FormatJson(story::DumpStory(image));
-  const story::BuildResult rebuilt = story::BuildStory(source);
+  const std::string source = story_source::FormatJson(story_source::DumpStory(image));
+  const story_source::BuildResult rebuilt = story_source::BuildStory(source);
   EXPECT_TRUE(rebuilt.ok) << (rebuilt.diagnostics.empty() ? "" : rebuilt.diagnostics[0].message);
   return rebuilt.image;
 }
@@ -46,10 +46,10 @@ std::vector<uint8_t> RandomImage(uint32_t seed) {
 }
 
 TEST(StoryRoundTrip, ABuiltStoryComesBackReadableAndWithoutRawBytes) {
-  const story::BuildResult built = story::BuildStory(kSmallStory);
+  const story_source::BuildResult built = story_source::BuildStory(kSmallStory);
   ASSERT_TRUE(built.ok);
-  const Json dumped = story::DumpStory(built.image);
-  EXPECT_FALSE(dumped.contains("raw")) << story::FormatJson(dumped);
+  const Json dumped = story_source::DumpStory(built.image);
+  EXPECT_FALSE(dumped.contains("raw")) << story_source::FormatJson(dumped);
   EXPECT_EQ(dumped["title"], "小さな話");
   EXPECT_EQ(dumped["speakers"][1], "乙+泣き");
   EXPECT_EQ(dumped["pages"][0]["lines"][0]["person"], "甲");  // the speaker name reads best
@@ -68,7 +68,7 @@ TEST(StoryRoundTrip, RandomBytesOfTheFullSizeComeBackByteForByte) {
 }
 
 TEST(StoryRoundTrip, LeftoversTheRuntimeIgnoresAreCarriedAsRawRuns) {
-  const story::BuildResult built = story::BuildStory(kSmallStory);
+  const story_source::BuildResult built = story_source::BuildStory(kSmallStory);
   ASSERT_TRUE(built.ok);
   std::vector<uint8_t> image = built.image;
   image[project::kBlocks[6].offset + 2] = 0xAA;   // padding of the default layout's menu slot
@@ -78,7 +78,7 @@ TEST(StoryRoundTrip, LeftoversTheRuntimeIgnoresAreCarriedAsRawRuns) {
   image[project::kBlocks[1].offset + (1 * 50 + 45) * 4] = 7;  // page 1, field 45
   image[project::kBlocks[8].offset + 24 + 5 * 100] = 'q';     // persons entry 5, beyond the count
   image[project::kBlocks[10].offset + 3] = 2;  // page 3 uses its own layout, with a 2
-  const Json dumped = story::DumpStory(image);
+  const Json dumped = story_source::DumpStory(image);
   ASSERT_TRUE(dumped.contains("raw"));
   std::string comments;
   for (const auto& run : dumped["raw"]) comments += run["comment"].get<std::string>() + "\n";
@@ -114,28 +114,28 @@ TEST(RawRuns, NearbyDifferencesShareARunAndRunsStopAtBlocks) {
   std::vector<uint8_t> a(project::kFileSize, 0);
   std::vector<uint8_t> b(project::kFileSize, 0);
   a[10] = 1;
-  a[10 + story::kRawMergeGap] = 2;  // within the gap: same run
-  a[100] = 3;                       // far: a run of its own
-  a[1400000 - 1] = 4;               // last byte of "str"
-  a[1400000] = 5;                   // first byte of "str2"
-  const auto runs = story::DiffImages(a, b);
+  a[10 + story_source::kRawMergeGap] = 2;  // within the gap: same run
+  a[100] = 3;                              // far: a run of its own
+  a[1400000 - 1] = 4;                      // last byte of "str"
+  a[1400000] = 5;                          // first byte of "str2"
+  const auto runs = story_source::DiffImages(a, b);
   ASSERT_EQ(runs.size(), 4u);
   EXPECT_EQ(runs[0].offset, 10u);
-  EXPECT_EQ(runs[0].bytes.size(), story::kRawMergeGap + 1);
+  EXPECT_EQ(runs[0].bytes.size(), story_source::kRawMergeGap + 1);
   EXPECT_EQ(runs[1].offset, 100u);
   EXPECT_EQ(runs[2].offset, 1400000u - 1);
   EXPECT_EQ(runs[3].offset, 1400000u);
-  story::ApplyRuns(runs, &b);
+  story_source::ApplyRuns(runs, &b);
   EXPECT_EQ(a, b);
 }
 
 TEST(RawRuns, HexReadsBothCasesAndRefusesOtherCharacters) {
   std::vector<uint8_t> bytes;
-  EXPECT_TRUE(story::FromHex("00aFfe", &bytes));
+  EXPECT_TRUE(story_source::FromHex("00aFfe", &bytes));
   EXPECT_EQ(bytes, (std::vector<uint8_t>{0x00, 0xAF, 0xFE}));
-  EXPECT_EQ(story::ToHex(bytes), "00affe");
-  EXPECT_FALSE(story::FromHex("0g", &bytes));
-  EXPECT_FALSE(story::FromHex("abc", &bytes));
+  EXPECT_EQ(story_source::ToHex(bytes), "00affe");
+  EXPECT_FALSE(story_source::FromHex("0g", &bytes));
+  EXPECT_FALSE(story_source::FromHex("abc", &bytes));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace {
 
-using story::SplitMessageRows;
+using story_source::SplitMessageRows;
 using test_support::Sjis;
 
 struct RowCase {
@@ -53,7 +53,7 @@ TEST(MessageRows, FollowTheEnginesSplittingRule) {
     SCOPED_TRACE(c.what);
     const auto split = SplitMessageRows(c.text);
     EXPECT_EQ(split.rows, c.rows);
-    EXPECT_EQ(story::DropsVisibleText(split), c.drops) << "dropped: " << split.dropped;
+    EXPECT_EQ(story_source::DropsVisibleText(split), c.drops) << "dropped: " << split.dropped;
   }
 }
 
@@ -110,7 +110,7 @@ const NameCase kNameCases[] = {
 TEST(SpeakerNames, AreCutLikeThePlayerCutsThem) {
   for (const auto& c : kNameCases) {
     SCOPED_TRACE(c.what);
-    const auto cut = story::CutSpeakerName(c.name);
+    const auto cut = story_source::CutSpeakerName(c.name);
     EXPECT_EQ(cut.shown, c.shown);
     EXPECT_EQ(cut.plus_beyond_limit, c.plus_beyond);
   }
@@ -118,10 +118,10 @@ TEST(SpeakerNames, AreCutLikeThePlayerCutsThem) {
 
 TEST(StoryText, NamesTheCharacterShiftJisCannotHold) {
   std::string problem;
-  EXPECT_EQ(story::ToCp932("日本語", &problem), Sjis("日本語"));
-  EXPECT_FALSE(story::ToCp932("ok\xF0\x9F\x98\x80", &problem).has_value());
+  EXPECT_EQ(story_source::ToCp932("日本語", &problem), Sjis("日本語"));
+  EXPECT_FALSE(story_source::ToCp932("ok\xF0\x9F\x98\x80", &problem).has_value());
   EXPECT_NE(problem.find("U+1F600"), std::string::npos) << problem;
-  EXPECT_FALSE(story::ToCp932(std::string("a\0b", 3), &problem).has_value());
+  EXPECT_FALSE(story_source::ToCp932(std::string("a\0b", 3), &problem).has_value());
   EXPECT_NE(problem.find("zero character"), std::string::npos);
 }
 
@@ -129,17 +129,17 @@ TEST(StoryText, ReadableOnlyWhenTheBytesComeBackTheSame) {
   project::TextRecord record{};
   const std::string kanji = Sjis("森");
   std::copy(kanji.begin(), kanji.end(), record.begin());
-  EXPECT_EQ(story::ReadableText(record), "森");
+  EXPECT_EQ(story_source::ReadableText(record), "森");
   record[0] = '\x83';  // a lead byte with no trail
   record[1] = '\0';
-  EXPECT_FALSE(story::ReadableText(record).has_value());
+  EXPECT_FALSE(story_source::ReadableText(record).has_value());
   record.fill('a');  // no ending zero
-  EXPECT_FALSE(story::ReadableText(record).has_value());
+  EXPECT_FALSE(story_source::ReadableText(record).has_value());
   // Two codes for one character: the NEC and IBM forms of ≒ read back as one.
   record.fill(0);
   record[0] = '\x87';
   record[1] = '\x90';
-  EXPECT_FALSE(story::ReadableText(record).has_value());
+  EXPECT_FALSE(story_source::ReadableText(record).has_value());
 }
 
 }  // namespace
