@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "engine/el.h"
 #include "platform/backends.h"
 #include "platform/encoding.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/common/pack_files.h"
-#include "engine/draw/image_pack_reader.h"
+#include "engine/draw/internal/image_pack_reader.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "engine/sound/pack_reader.h"
+#include "engine/sound/internal/pack_reader.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/font/layout.h"
+#include "engine/font/internal/layout.h"
 #include "platform/font.h"
 #include "platform/gdi.h"
 #include "platform/text/text_chars.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/sound/wave_reader.h"
+#include "engine/sound/internal/wave_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   el_sound::SpanSource source(std::span<const uint8_t>(data, size));

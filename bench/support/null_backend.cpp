@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "platform/backend.h"
 
 namespace bench_support {

@@ -2,7 +2,7 @@
 // onto new surfaces, and colour keys given as colour references.
 #include <cstring>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "platform/dib.h"
 #include "platform/gdi.h"
 #include "platform/platform.h"

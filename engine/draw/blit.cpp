@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "platform/gdi.h"
 
 namespace {

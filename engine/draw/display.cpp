@@ -2,7 +2,7 @@
 // and back surfaces, the four internal sprites, the pixel format and tables.
 #include <algorithm>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "platform/display_drivers.h"
 #include "platform/gdi.h"
 #include "platform/platform.h"

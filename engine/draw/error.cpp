@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/el.h"
-#include "engine/system/sjis_text.h"
+#include "engine/system/internal/sjis_text.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/common/pack_files.h"
-#include "engine/draw/draw_internal.h"
-#include "engine/draw/image_pack_reader.h"
+#include "engine/draw/internal/draw.h"
+#include "engine/draw/internal/image_pack_reader.h"
 #include "platform/dib.h"
 #include "platform/platform.h"
 

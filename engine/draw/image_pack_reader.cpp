@@ -1,4 +1,4 @@
-#include "engine/draw/image_pack_reader.h"
+#include "engine/draw/internal/image_pack_reader.h"
 
 #include <algorithm>
 #include <string>

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/draw/layer_frame.h"
+#include "engine/draw/internal/layer_frame.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // softened outline.
 #include <algorithm>
 
-#include "engine/draw/layer_frame.h"
+#include "engine/draw/internal/layer_frame.h"
 
 namespace {
 

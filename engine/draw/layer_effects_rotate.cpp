@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "engine/draw/draw_internal.h"
-#include "engine/draw/layer_frame.h"
+#include "engine/draw/internal/draw.h"
+#include "engine/draw/internal/layer_frame.h"
 
 namespace {
 

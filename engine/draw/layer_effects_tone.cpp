@@ -1,6 +1,6 @@
 // Tone effects that read only the source: channel filters, brightness and
 // grey.
-#include "engine/draw/layer_frame.h"
+#include "engine/draw/internal/layer_frame.h"
 
 namespace {
 

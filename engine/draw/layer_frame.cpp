@@ -1,9 +1,9 @@
 // The common frame of the software layer effects.
-#include "engine/draw/layer_frame.h"
+#include "engine/draw/internal/layer_frame.h"
 
 #include <algorithm>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 
 namespace draw_internal {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 
 namespace draw_internal {
 namespace {

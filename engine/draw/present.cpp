@@ -1,6 +1,6 @@
 // The end of every frame: the fade mask, the help overlay, and the hand-over
 // of the back surface to the platform's display.
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "platform/platform.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // Nothing here is clipped by the virtual screen.
 #include <vector>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "platform/gdi.h"
 
 namespace {

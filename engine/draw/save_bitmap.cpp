@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "platform/platform.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The display's start and the engine's stop: Screen opens the display and
 // then starts the other engine classes in their order; Exit stops them all
 // once and asks the window to close.
-#include "engine/draw/draw_internal.h"
-#include "engine/sound/sound_table.h"
+#include "engine/draw/internal/draw.h"
+#include "engine/sound/internal/sound_table.h"
 #include "platform/platform.h"
 
 namespace {

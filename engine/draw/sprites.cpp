@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "platform/dib.h"
 
 namespace draw_internal {

@@ -1,8 +1,8 @@
 // The rising fire and the in-place blur of a rectangle of the back surface.
 // Both read the four neighbours of each visited pixel, so the visit is kept
 // one pixel inside the surface whatever the rectangle says.
-#include "engine/draw/pixel16.h"
-#include "engine/effect/effect_internal.h"
+#include "engine/draw/internal/pixel16.h"
+#include "engine/effect/internal/effect.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Additive noise from FireRandomList over a rectangle of the back surface.
 #include <algorithm>
 
-#include "engine/draw/pixel16.h"
-#include "engine/effect/effect_internal.h"
+#include "engine/draw/internal/pixel16.h"
+#include "engine/effect/internal/effect.h"
 
 namespace {
 

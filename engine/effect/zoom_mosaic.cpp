@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/draw/draw_internal.h"
-#include "engine/draw/pixel16.h"
+#include "engine/draw/internal/draw.h"
+#include "engine/draw/internal/pixel16.h"
 
 namespace {
 

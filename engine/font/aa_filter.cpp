@@ -1,4 +1,4 @@
-#include "engine/font/aa_filter.h"
+#include "engine/font/internal/aa_filter.h"
 
 #include <algorithm>
 #include <array>

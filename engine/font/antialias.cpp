@@ -4,9 +4,9 @@
 #include <bit>
 
 #include "engine/el.h"
-#include "engine/font/aa_filter.h"
-#include "engine/font/layout.h"
-#include "engine/font/scope.h"
+#include "engine/font/internal/aa_filter.h"
+#include "engine/font/internal/layout.h"
+#include "engine/font/internal/scope.h"
 #include "platform/gdi.h"
 
 namespace elfont {

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "engine/el.h"
-#include "engine/font/scope.h"
+#include "engine/font/internal/scope.h"
 #include "platform/font.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/font/layout.h"
+#include "engine/font/internal/layout.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // The positioned drawing: character by character into the Font sprite, then
 // copied onto the back buffer.
 #include "engine/el.h"
-#include "engine/font/layout.h"
-#include "engine/font/scope.h"
+#include "engine/font/internal/layout.h"
+#include "engine/font/internal/scope.h"
 #include "platform/gdi.h"
 
 namespace elfont {

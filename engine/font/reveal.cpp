@@ -1,8 +1,8 @@
-#include "engine/font/reveal.h"
+#include "engine/font/internal/reveal.h"
 
 #include <algorithm>
 
-#include "engine/font/layout.h"
+#include "engine/font/internal/layout.h"
 
 namespace elfont {
 

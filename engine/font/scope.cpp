@@ -1,5 +1,5 @@
 // Text scopes on the back buffer and the plain text operations inside them.
-#include "engine/font/scope.h"
+#include "engine/font/internal/scope.h"
 
 #include <algorithm>
 #include <cstdio>

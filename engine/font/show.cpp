@@ -1,7 +1,7 @@
 // The timed reveal of the last positioned drawing.
 #include "engine/el.h"
-#include "engine/font/reveal.h"
-#include "engine/font/scope.h"
+#include "engine/font/internal/reveal.h"
+#include "engine/font/internal/scope.h"
 
 int elFont::Show(float Wait) {
   return elfont::RevealStep(

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/el.h"
-#include "engine/joystick/joystick_query.h"
-#include "engine/system/system_detail.h"
+#include "engine/joystick/internal/joystick_query.h"
+#include "engine/system/internal/system.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <bit>
 
 #include "engine/el.h"
-#include "engine/joystick/joystick_query.h"
+#include "engine/joystick/internal/joystick_query.h"
 #include "platform/joystick.h"
 
 int elJoystick::CenterX[2] = {};

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/el.h"
-#include "engine/joystick/joystick_query.h"
+#include "engine/joystick/internal/joystick_query.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // (Delay) and the echo with a wandering pan (Chorus).
 #include <algorithm>
 
-#include "engine/sound/sound_internal.h"
+#include "engine/sound/internal/sound.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The output format of the device, and rebuilding every sound for it.
-#include "engine/sound/sound_internal.h"
+#include "engine/sound/internal/sound.h"
 #include "platform/audio/mixer.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/sound/sound_internal.h"
+#include "engine/sound/internal/sound.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 

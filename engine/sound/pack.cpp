@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/sound/pack_reader.h"
-#include "engine/sound/sound_internal.h"
+#include "engine/sound/internal/pack_reader.h"
+#include "engine/sound/internal/sound.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
 

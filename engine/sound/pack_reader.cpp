@@ -1,4 +1,4 @@
-#include "engine/sound/pack_reader.h"
+#include "engine/sound/internal/pack_reader.h"
 
 namespace el_sound {
 

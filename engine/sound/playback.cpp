@@ -2,7 +2,7 @@
 // player of a single file.
 #include <cstdlib>
 
-#include "engine/sound/sound_internal.h"
+#include "engine/sound/internal/sound.h"
 #include "platform/trace.h"
 
 namespace el_sound {

@@ -2,7 +2,7 @@
 // every mix and applied to its buffer at once.
 #include <algorithm>
 
-#include "engine/sound/sound_internal.h"
+#include "engine/sound/internal/sound.h"
 
 namespace el_sound {
 

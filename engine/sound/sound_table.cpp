@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/sound/sound_internal.h"
-#include "engine/sound/sound_table.h"
+#include "engine/sound/internal/sound.h"
+#include "engine/sound/internal/sound_table.h"
 #include "platform/audio/mixer.h"
 #include "platform/platform.h"
 #include "platform/trace.h"

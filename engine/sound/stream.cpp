@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/sound/pack_reader.h"
-#include "engine/sound/sound_internal.h"
+#include "engine/sound/internal/pack_reader.h"
+#include "engine/sound/internal/sound.h"
 
 namespace el_sound {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/sound/wave_reader.h"
+#include "engine/sound/internal/wave_reader.h"
 
 #include <algorithm>
 #include <cstring>

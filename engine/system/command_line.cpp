@@ -1,7 +1,7 @@
 // The program's command line, kept for a host program that wants it.
 #include "engine/el.h"
-#include "engine/system/sjis_text.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/internal/sjis_text.h"
+#include "engine/system/internal/system.h"
 
 namespace el {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "engine/el.h"
-#include "engine/system/sjis_text.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/internal/sjis_text.h"
+#include "engine/system/internal/system.h"
 #include "platform/platform.h"
 
 char elSystem::InstallDirectory[256] = {};

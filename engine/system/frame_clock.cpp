@@ -1,7 +1,7 @@
 // The frame clock and the ten one-shot wait slots, all on the platform's
 // millisecond clock.
 #include "engine/el.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/internal/system.h"
 #include "platform/platform.h"
 
 uint32_t elSystem::WaitTime[11] = {};

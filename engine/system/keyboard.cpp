@@ -4,7 +4,7 @@
 #include <cstdarg>
 
 #include "engine/el.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/internal/system.h"
 #include "platform/platform.h"
 
 int elSystem::KeyboardLock = 0;

@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "engine/el.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/internal/system.h"
 #include "platform/platform.h"
 
 int elSystem::Init() {

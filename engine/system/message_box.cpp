@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "engine/el.h"
-#include "engine/system/sjis_text.h"
+#include "engine/system/internal/sjis_text.h"
 #include "platform/platform.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "engine/el.h"
-#include "engine/system/sjis_text.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/internal/sjis_text.h"
+#include "engine/system/internal/system.h"
 #include "platform/platform.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstdint>
 
-#include "engine/system/sjis_text.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/internal/sjis_text.h"
+#include "engine/system/internal/system.h"
 
 namespace el {
 

@@ -1,4 +1,4 @@
-#include "engine/system/sjis_text.h"
+#include "engine/system/internal/sjis_text.h"
 
 #include <algorithm>
 #include <cstdio>

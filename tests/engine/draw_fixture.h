@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "engine/el.h"
 #include "platform/platform.h"
 #include "tests/platform/bmp_builder.h"

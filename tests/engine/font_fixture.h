@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "engine/el.h"
 #include "platform/font.h"
 #include "platform/gdi.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/el.h"
-#include "engine/sound/sound_table.h"
+#include "engine/sound/internal/sound_table.h"
 #include "platform/audio/mixer.h"
 #include "platform/audio/sound_buffer.h"
 #include "platform/platform.h"

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "engine/el.h"
 #include "platform/platform.h"
 #include "platform/trace.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "engine/common/pack_files.h"
-#include "engine/sound/wave_reader.h"
+#include "engine/sound/internal/wave_reader.h"
 
 namespace el_sound {
 

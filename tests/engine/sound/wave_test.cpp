@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/el.h"
-#include "engine/sound/wave_reader.h"
+#include "engine/sound/internal/wave_reader.h"
 #include "platform/platform.h"
 #include "tests/support/sound_files.h"
 #include "tests/support/support.h"

@@ -2,7 +2,7 @@
 // and what a broken pack does; and the output format.
 #include <filesystem>
 
-#include "engine/sound/pack_reader.h"
+#include "engine/sound/internal/pack_reader.h"
 #include "platform/audio/mixer.h"
 #include "tests/engine/sound_fixture.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/font/aa_filter.h"
+#include "engine/font/internal/aa_filter.h"
 
 namespace {
 

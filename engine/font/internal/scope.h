@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "engine/el.h"
-#include "engine/font/layout.h"
+#include "engine/font/internal/layout.h"
 #include "platform/font.h"
 
 namespace elfont {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "engine/el.h"
 
 namespace {

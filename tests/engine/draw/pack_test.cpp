@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/draw/image_pack_reader.h"
+#include "engine/draw/internal/image_pack_reader.h"
 #include "tests/engine/draw_fixture.h"
 
 namespace {

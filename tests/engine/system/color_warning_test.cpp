@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/draw/draw_internal.h"
+#include "engine/draw/internal/draw.h"
 #include "engine/el.h"
 #include "platform/platform.h"
 #include "tests/engine/system_fixture.h"

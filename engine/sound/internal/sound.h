@@ -9,7 +9,7 @@
 
 #include "engine/common/pack_files.h"
 #include "engine/el.h"
-#include "engine/sound/wave_reader.h"
+#include "engine/sound/internal/wave_reader.h"
 #include "platform/audio/sound_buffer.h"
 
 namespace el_sound {

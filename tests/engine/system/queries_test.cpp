@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/el.h"
-#include "engine/system/system_detail.h"
+#include "engine/system/internal/system.h"
 #include "tests/engine/system_fixture.h"
 #include "tests/support/support.h"
 

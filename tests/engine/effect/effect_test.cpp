@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/effect/effect_internal.h"
+#include "engine/effect/internal/effect.h"
 #include "tests/engine/draw_fixture.h"
 
 namespace {

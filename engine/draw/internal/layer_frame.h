@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "engine/draw/pixel16.h"
+#include "engine/draw/internal/pixel16.h"
 
 namespace draw_internal {
 

@@ -9,7 +9,7 @@
 
 #include "engine/common/byte_source.h"
 #include "engine/el.h"
-#include "engine/sound/wave_reader.h"
+#include "engine/sound/internal/wave_reader.h"
 #include "platform/audio/mci.h"
 #include "platform/audio/sound_font.h"
 #include "platform/backends.h"

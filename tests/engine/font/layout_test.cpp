@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/font/layout.h"
+#include "engine/font/internal/layout.h"
 #include "tests/support/support.h"
 
 namespace {

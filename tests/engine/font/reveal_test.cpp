@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "engine/font/reveal.h"
+#include "engine/font/internal/reveal.h"
 
 namespace {
 

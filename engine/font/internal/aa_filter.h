@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "engine/font/layout.h"
+#include "engine/font/internal/layout.h"
 
 namespace elfont {
 
