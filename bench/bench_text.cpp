@@ -47,7 +47,7 @@ void OpenDisplay() {
   static const bool opened = [] {
     platform::InstallBackend(platform::CreateHeadlessBackend({}));
     _FullScreen = 0;
-    if (draw_internal::OpenDisplay(640, 480, 1, [] { return 16; })) {
+    if (el::draw::OpenDisplay(640, 480, 1, [] { return 16; })) {
       std::fprintf(stderr, "the display did not open\n");
       std::exit(1);
     }

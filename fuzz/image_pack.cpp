@@ -10,10 +10,10 @@
 
 namespace {
 
-void LookUp(el_common::ByteSource& pack, const std::string& name) {
-  const auto entry = draw_internal::FindImageEntry(pack, el_common::UpperSjis(name));
+void LookUp(el::common::ByteSource& pack, const std::string& name) {
+  const auto entry = el::draw::FindImageEntry(pack, el::common::UpperSjis(name));
   if (!entry) return;
-  const auto pixels = draw_internal::ReadImagePixels(pack, *entry);
+  const auto pixels = el::draw::ReadImagePixels(pack, *entry);
   if (pixels && pixels->size() != size_t{entry->width_px} * entry->height_px) __builtin_trap();
   if (pixels && pixels->size() * 2 > pack.Size()) __builtin_trap();
 }
@@ -21,7 +21,7 @@ void LookUp(el_common::ByteSource& pack, const std::string& name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  el_common::SpanSource pack(std::span<const uint8_t>(data, size));
+  el::common::SpanSource pack(std::span<const uint8_t>(data, size));
   std::string first;
   for (size_t i = 4; i < size && data[i] != 0 && first.size() < 200; ++i)
     first.push_back(static_cast<char>(data[i]));

@@ -10,18 +10,18 @@
 
 namespace {
 
-void LookUp(el_sound::ByteSource& pack, const std::string& name) {
-  const auto entry = el_sound::FindPackEntry(pack, el_sound::UpperSjis(name));
+void LookUp(el::sound::ByteSource& pack, const std::string& name) {
+  const auto entry = el::sound::FindPackEntry(pack, el::sound::UpperSjis(name));
   if (!entry) return;
-  el_sound::WaveData wave;
-  if (el_sound::ReadPackEntry(pack, *entry, &wave) && wave.samples.size() != entry->data_bytes)
+  el::sound::WaveData wave;
+  if (el::sound::ReadPackEntry(pack, *entry, &wave) && wave.samples.size() != entry->data_bytes)
     __builtin_trap();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  el_sound::SpanSource pack(std::span<const uint8_t>(data, size));
+  el::sound::SpanSource pack(std::span<const uint8_t>(data, size));
   // The first record's name, as far as the input holds one.
   std::string first;
   for (size_t i = 4; i < size && data[i] != 0 && first.size() < 200; ++i)

@@ -40,10 +40,10 @@ void CheckLayout(std::string_view text, int width) {
 
 // Measures with the real font and draws into the surface, as the text
 // class does through its drawing context.
-class SurfaceTarget : public elfont::LineTarget {
+class SurfaceTarget : public el::font::LineTarget {
  public:
   explicit SurfaceTarget(platform::DrawingContext& dc) : dc_(dc) {}
-  elfont::Extent Measure(std::string_view c) override {
+  el::font::Extent Measure(std::string_view c) override {
     const platform::Size size = dc_.GetTextExtent(c);
     return {size.cx, size.cy};
   }
@@ -61,15 +61,16 @@ class SurfaceTarget : public elfont::LineTarget {
 
 void CheckPositioned(std::string_view text, uint8_t width, uint8_t mode,
                      platform::DrawingContext& dc) {
-  static elFont::_textpos cells[elfont::kMaxCells];
+  static elFont::_textpos cells[el::font::kMaxCells];
   int count = 0;
   SurfaceTarget target(dc);
-  const elfont::Box box{width / 4, mode & 0x1F, width, 48};
+  const el::font::Box box{width / 4, mode & 0x1F, width, 48};
   const auto effect = static_cast<uint16_t>((mode & 0x7) << 8 | (mode >> 5));
-  elfont::LayOutPositioned(text, box, effect, 12, {0xFFFFFF, 0x101010}, target, cells, &count);
-  Check(count >= 1 && count <= elfont::kMaxCells);
-  elfont::LayOutAntialiased(text, box, effect, 24, 64, {0xFFFFFF, 0x101010}, target, cells, &count);
-  Check(count >= 1 && count <= elfont::kMaxCells);
+  el::font::LayOutPositioned(text, box, effect, 12, {0xFFFFFF, 0x101010}, target, cells, &count);
+  Check(count >= 1 && count <= el::font::kMaxCells);
+  el::font::LayOutAntialiased(text, box, effect, 24, 64, {0xFFFFFF, 0x101010}, target, cells,
+                              &count);
+  Check(count >= 1 && count <= el::font::kMaxCells);
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include "engine/sound/internal/wave_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  el_sound::SpanSource source(std::span<const uint8_t>(data, size));
-  el_sound::WaveData wave;
-  if (el_sound::ReadWave(source, &wave)) {
+  el::sound::SpanSource source(std::span<const uint8_t>(data, size));
+  el::sound::WaveData wave;
+  if (el::sound::ReadWave(source, &wave)) {
     // What a load does next with an accepted wave.
     const tWAVEFORMATEX header = wave.Header();
     if (wave.format_record.size() < 18 || header.nBlockAlign == 0) __builtin_trap();

@@ -54,7 +54,7 @@ int SixteenBits() {
 void OpenDisplay() {
   platform::InstallBackend(std::make_unique<NullBackend>());
   _FullScreen = 0;
-  if (const auto failure = draw_internal::OpenDisplay(640, 480, 1, &SixteenBits)) {
+  if (const auto failure = el::draw::OpenDisplay(640, 480, 1, &SixteenBits)) {
     std::fprintf(stderr, "display: %s\n", failure->message);
     std::exit(1);
   }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace el_common {
+namespace el::common {
 
 bool ByteSource::ReadU16(uint64_t offset, uint16_t* value) {
   uint8_t b[2];
@@ -50,4 +50,4 @@ bool FileSource::ReadAt(uint64_t offset, void* out, size_t bytes) {
   return std::fread(out, 1, bytes, file_) == bytes;
 }
 
-}  // namespace el_common
+}  // namespace el::common

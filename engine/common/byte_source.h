@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-namespace el_common {
+namespace el::common {
 
 class ByteSource {
  public:
@@ -46,4 +46,4 @@ class FileSource final : public ByteSource {
   uint64_t size_;
 };
 
-}  // namespace el_common
+}  // namespace el::common

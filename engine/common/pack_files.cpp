@@ -9,7 +9,7 @@
 #include "platform/encoding.h"
 #include "platform/platform.h"
 
-namespace el_common {
+namespace el::common {
 namespace {
 
 constexpr size_t kNameWindow = 256;
@@ -86,4 +86,4 @@ void DeletePack(const char* name) {
   if (const auto existing = platform::ResolvePath(path)) std::remove(existing->c_str());
 }
 
-}  // namespace el_common
+}  // namespace el::common

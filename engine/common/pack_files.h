@@ -12,7 +12,7 @@
 
 #include "engine/common/byte_source.h"
 
-namespace el_common {
+namespace el::common {
 
 // Names longer than this never match (they do not fit the lookup's buffers).
 inline constexpr size_t kMaxPackNameLength = 127;
@@ -44,4 +44,4 @@ std::unique_ptr<FileSource> OpenPackFile(const char* pack_path);
 // Deletes the pack `name` in the program folder; a missing one is no error.
 void DeletePack(const char* name);
 
-}  // namespace el_common
+}  // namespace el::common

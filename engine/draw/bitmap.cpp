@@ -8,23 +8,23 @@
 #include "platform/platform.h"
 #include "platform/resources.h"
 
-namespace draw_internal {
+namespace el::draw {
 
 std::unique_ptr<platform::Dib> LoadResourceBitmap(const char* name) {
   const auto data = platform::FindResource("BITMAP", name);
   return data ? platform::Dib::FromResource(*data) : nullptr;
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw
 
 std::unique_ptr<platform::Surface> DDLoadBitmap(const char* szBitmap, uint16_t* dx, uint16_t* dy,
                                                 int Memory) {
   (void)Memory;  // every surface lives in memory the display can reach
   if (szBitmap == nullptr) return nullptr;
-  std::unique_ptr<platform::Dib> bitmap = draw_internal::LoadResourceBitmap(szBitmap);
+  std::unique_ptr<platform::Dib> bitmap = el::draw::LoadResourceBitmap(szBitmap);
   if (!bitmap) bitmap = ORGLoadBitmap(szBitmap);
   if (!bitmap) return nullptr;
-  auto surface = draw_internal::CreateSurface(bitmap->Width(), bitmap->Height());
+  auto surface = el::draw::CreateSurface(bitmap->Width(), bitmap->Height());
   if (dx) *dx = static_cast<uint16_t>(bitmap->Width());
   if (dy) *dy = static_cast<uint16_t>(bitmap->Height());
   if (!surface) return nullptr;
@@ -33,12 +33,12 @@ std::unique_ptr<platform::Surface> DDLoadBitmap(const char* szBitmap, uint16_t* 
 }
 
 long DDCopyBitmap(platform::Surface* pdds, const platform::Dib* hbm, int x, int y, int dx, int dy) {
-  if (pdds == nullptr || hbm == nullptr) return draw_internal::kGenericFailure;
+  if (pdds == nullptr || hbm == nullptr) return el::draw::kGenericFailure;
   pdds->Restore();
   if (dx == 0) dx = hbm->Width();
   if (dy == 0) dy = hbm->Height();
   platform::DrawingContext dc(*pdds);
-  if (!dc.Valid()) return draw_internal::kGenericFailure;
+  if (!dc.Valid()) return el::draw::kGenericFailure;
   dc.StretchDib(pdds->Bounds(), *hbm, {x, y, x + dx, y + dy});
   return 0;
 }
@@ -67,7 +67,7 @@ uint32_t DDColorMatch(platform::Surface* pdds, uint32_t rgb) {
 }
 
 long DDSetColorKey(platform::Surface* pdds, uint32_t rgb) {
-  if (pdds == nullptr) return draw_internal::kGenericFailure;
+  if (pdds == nullptr) return el::draw::kGenericFailure;
   pdds->SetColorKey(DDColorMatch(pdds, rgb));
   return 0;
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-using draw_internal::SurfaceOf;
+using el::draw::SurfaceOf;
 
 bool FitsInt(int64_t v) {
   return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max();
@@ -16,12 +16,10 @@ bool FitsInt(int64_t v) {
 
 void CopyLayer(platform::Surface* target, int px, int py, int sprite, int x1, int y1, int x2,
                int y2, bool keyed) {
-  const auto clipped =
-      draw_internal::ClipLayer(px, py, x1, y1, x2, y2, draw_internal::VirtualRect());
+  const auto clipped = el::draw::ClipLayer(px, py, x1, y1, x2, y2, el::draw::VirtualRect());
   const platform::Surface* source = SurfaceOf(sprite);
   if (!clipped || target == nullptr || source == nullptr) return;
-  draw_internal::AfterBlit(
-      target->BltFast(clipped->px, clipped->py, *source, clipped->source, keyed));
+  el::draw::AfterBlit(target->BltFast(clipped->px, clipped->py, *source, clipped->source, keyed));
 }
 
 void StretchCopy(int px, int py, int sprite, int x1, int y1, int x2, int y2, int sx, int sy,
@@ -34,7 +32,7 @@ void StretchCopy(int px, int py, int sprite, int x1, int y1, int x2, int y2, int
   const platform::Rect from{x1, y1, x2, y2};
   if (elDraw::UseStretch == 1) {
     const platform::Rect to{px, py, static_cast<int>(right), static_cast<int>(bottom)};
-    draw_internal::AfterBlit(DDBack->BltStretch(to, *source, from, keyed));
+    el::draw::AfterBlit(DDBack->BltStretch(to, *source, from, keyed));
     return;
   }
   // Without a stretching blitter the picture is stretched by the drawing
@@ -62,7 +60,7 @@ void FillRect(platform::Surface* target, int x1, int y1, int x2, int y2, uint32_
 
 }  // namespace
 
-namespace draw_internal {
+namespace el::draw {
 
 platform::Rect VirtualRect() {
   return {elDraw::Vx1, elDraw::Vy1, elDraw::Vx2, elDraw::Vy2};
@@ -91,14 +89,14 @@ void AfterBlit(platform::BltResult result) {
   if (result == platform::BltResult::kSurfaceLost) elDraw::ReloadObject();
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw
 
 void elDraw::Clear() {
   FillRect(DDBack.get(), 0, 0, Width, Height, 0);
 }
 
 void elDraw::SpriteClear(int ObjDD) {
-  const _sprite* entry = draw_internal::Entry(ObjDD);
+  const _sprite* entry = el::draw::Entry(ObjDD);
   if (entry) FillRect(entry->Object.get(), 0, 0, entry->SizeX, entry->SizeY, 0);
 }
 
@@ -181,5 +179,5 @@ void elDraw::DirectStretchLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X
 void elDraw::SpriteScreen(int ObjDD, int X1, int Y1, int X2, int Y2) {
   platform::Surface* target = SurfaceOf(ObjDD);
   if (!DDBack || target == nullptr) return;
-  draw_internal::AfterBlit(target->BltFast(0, 0, *DDBack, {X1, Y1, X2, Y2}, false));
+  el::draw::AfterBlit(target->BltFast(0, 0, *DDBack, {X1, Y1, X2, Y2}, false));
 }

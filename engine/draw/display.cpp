@@ -11,8 +11,8 @@ namespace {
 
 int g_kept_driver = -1;  // the driver SearchDriver kept, or -1 for the default
 
-std::optional<draw_internal::SetupFailure> Fail(const char* message) {
-  return draw_internal::SetupFailure{message, draw_internal::kGenericFailure};
+std::optional<el::draw::SetupFailure> Fail(const char* message) {
+  return el::draw::SetupFailure{message, el::draw::kGenericFailure};
 }
 
 // Step 2: the first driver with 3D hardware, else the default display.
@@ -57,14 +57,14 @@ constexpr InternalSprite kInternalSprites[4] = {
 };
 
 // Step 9.
-std::optional<draw_internal::SetupFailure> CreateInternalSprites() {
+std::optional<el::draw::SetupFailure> CreateInternalSprites() {
   for (int i = 0; i < 4; ++i) {
     elDraw::_sprite& entry = Sprite[i];
-    draw_internal::ResetEntry(entry);
-    draw_internal::StoreName(entry, kInternalSprites[i].name);
+    el::draw::ResetEntry(entry);
+    el::draw::StoreName(entry, kInternalSprites[i].name);
     entry.SizeX = static_cast<uint16_t>(elDraw::Width);
     entry.SizeY = static_cast<uint16_t>(elDraw::Height);
-    entry.Object = draw_internal::CreateSurface(elDraw::Width, elDraw::Height);
+    entry.Object = el::draw::CreateSurface(elDraw::Width, elDraw::Height);
     if (!entry.Object) return Fail(kInternalSprites[i].failure);
     DDSetColorKey(entry.Object.get(), kInternalSprites[i].key_rgb);
   }
@@ -82,11 +82,11 @@ void ReadCapabilities() {
 }
 
 // Steps 5 to 9: the screen surfaces and the internal sprites.
-std::optional<draw_internal::SetupFailure> CreateSurfaces() {
+std::optional<el::draw::SetupFailure> CreateSurfaces() {
   // The primary surface stands for the backend's screen; presentation hands
   // the back surface to the backend, so it holds no pixels of its own.
-  DDFront = std::make_unique<platform::Surface>(0, 0, draw_internal::kDisplayFormat);
-  DDBack = draw_internal::CreateSurface(elDraw::Width, elDraw::Height);
+  DDFront = std::make_unique<platform::Surface>(0, 0, el::draw::kDisplayFormat);
+  DDBack = el::draw::CreateSurface(elDraw::Width, elDraw::Height);
   if (!DDBack) return Fail("裏画面が生成できません");
   return CreateInternalSprites();
 }
@@ -114,7 +114,7 @@ int elDraw::SearchDriver(int DriverIndex, const char* DriverDesc, const char* Dr
   return 1;
 }
 
-namespace draw_internal {
+namespace el::draw {
 
 std::optional<SetupFailure> OpenDisplay(int width_px, int height_px, int memory,
                                         int (*desktop_bits)()) {
@@ -152,13 +152,13 @@ std::optional<SetupFailure> OpenDisplay(int width_px, int height_px, int memory,
   return std::nullopt;
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw
 
 void elDraw::DestroyObject() {
   if (DDObject != 0) {
     ReleaseDC();
     for (_sprite& entry : Sprite)
-      if (entry.Object) draw_internal::ResetEntry(entry);
+      if (entry.Object) el::draw::ResetEntry(entry);
     DDFront.reset();
     DDBack.reset();
     if (_FullScreen && platform::HasBackend()) platform::CurrentBackend().RestoreDisplayMode();

@@ -20,7 +20,7 @@ std::array<char, kTextBytes> ComposeReport(const char* place, const char* messag
   std::array<char, kTextBytes> text{};
   const std::string joined =
       std::string(place != nullptr ? place : "") + " : " + (message != nullptr ? message : "");
-  el::CopyWholeCharacters(text, joined);
+  el::system::CopyWholeCharacters(text, joined);
   return text;
 }
 

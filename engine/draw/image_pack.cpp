@@ -18,23 +18,23 @@ constexpr const char* kEntryMissing = "BMPファイルを読み込めません";
 constexpr int kCopyAttempts = 10;
 
 struct PackPicture {
-  draw_internal::ImagePackEntry entry;
+  el::draw::ImagePackEntry entry;
   std::vector<uint16_t> pixels;
 };
 
 // The search shared by LoadPack and SwapPack, with its two reports.
 std::optional<PackPicture> FindPicture(const char* place, const std::string& upper_name) {
-  const auto pack = el_common::OpenPackFile(elDraw::PackFileName);
+  const auto pack = el::common::OpenPackFile(elDraw::PackFileName);
   if (!pack) {
     elDraw::Error(place, kPackMissing, 0);
     return std::nullopt;
   }
   // A name the sprite's name field cannot hold is never loaded.
-  std::optional<draw_internal::ImagePackEntry> entry;
-  if (upper_name.size() <= draw_internal::kMaxSpriteName)
-    entry = draw_internal::FindImageEntry(*pack, upper_name);
+  std::optional<el::draw::ImagePackEntry> entry;
+  if (upper_name.size() <= el::draw::kMaxSpriteName)
+    entry = el::draw::FindImageEntry(*pack, upper_name);
   std::optional<std::vector<uint16_t>> pixels;
-  if (entry) pixels = draw_internal::ReadImagePixels(*pack, *entry);
+  if (entry) pixels = el::draw::ReadImagePixels(*pack, *entry);
   if (!pixels) {
     elDraw::Error(place, kEntryMissing, 0);
     return std::nullopt;
@@ -66,25 +66,25 @@ bool WritePixels(platform::Surface& surface, const PackPicture& picture) {
 // copy that kept failing (reported).
 bool FillSprite(const char* place, int number, const std::string& upper_name,
                 const PackPicture& picture) {
-  const auto temp = draw_internal::CreateSurface(picture.entry.width_px, picture.entry.height_px);
+  const auto temp = el::draw::CreateSurface(picture.entry.width_px, picture.entry.height_px);
   if (!temp) return false;
   platform::BltResult result = platform::BltResult::kLockFailed;
   for (int attempt = 0; attempt < kCopyAttempts; ++attempt) {
     if (temp->IsLost()) temp->Restore();
     if (!WritePixels(*temp, picture)) return false;
-    platform::Surface* target = draw_internal::SurfaceOf(number);
+    platform::Surface* target = el::draw::SurfaceOf(number);
     if (target == nullptr) break;
     result = target->BltFast(0, 0, *temp, temp->Bounds(), false);
     if (result != platform::BltResult::kSurfaceLost) break;
     elDraw::ReloadObject();
   }
   if (result != platform::BltResult::kOk) {
-    elDraw::Error(place, "サーフェース間で展開できません", draw_internal::kGenericFailure);
+    elDraw::Error(place, "サーフェース間で展開できません", el::draw::kGenericFailure);
     return false;
   }
   elDraw::_sprite& entry = Sprite[number];
-  draw_internal::ApplyColorKeyRule(entry);
-  draw_internal::StoreName(entry, upper_name.c_str());
+  el::draw::ApplyColorKeyRule(entry);
+  el::draw::StoreName(entry, upper_name.c_str());
   entry.PackData = 1;
   entry.Memory = 2;
   entry.SizeX = picture.entry.width_px;
@@ -93,7 +93,7 @@ bool FillSprite(const char* place, int number, const std::string& upper_name,
 }
 
 std::string UpperName(const char* name) {
-  return el_common::UpperSjis(name == nullptr ? "" : name);
+  return el::common::UpperSjis(name == nullptr ? "" : name);
 }
 
 // Appends one entry: size, base name and the picture's pixels.
@@ -110,7 +110,7 @@ void AppendEntry(std::FILE* pack, std::string_view base, const platform::Dib& bi
   for (int y = 0; y < bitmap.Height(); ++y) {
     bitmap.ReadRow(y, 0, width, colors.data());
     for (size_t x = 0; x < colors.size(); ++x) {
-      const uint16_t v = draw_internal::PackPixel(colors[x]);
+      const uint16_t v = el::draw::PackPixel(colors[x]);
       row[2 * x] = static_cast<uint8_t>(v);
       row[2 * x + 1] = static_cast<uint8_t>(v >> 8);
     }
@@ -134,7 +134,7 @@ int elDraw::LoadPack(const char* FileName, int Memory) {
   if (number == 0) return 0;
   if (!FillSprite(kPlace, number, name, *picture)) {
     // The sprite is given back rather than left reserved without a picture.
-    draw_internal::ResetEntry(Sprite[number]);
+    el::draw::ResetEntry(Sprite[number]);
     return 0;
   }
   return number;
@@ -143,14 +143,14 @@ int elDraw::LoadPack(const char* FileName, int Memory) {
 int elDraw::SwapPack(const char* FileName, int ObjDD, int Memory) {
   constexpr const char* kPlace = "Draw::SwapPack";
   (void)Memory;  // every surface lives in memory the display can reach
-  _sprite* entry = draw_internal::Entry(ObjDD);
+  _sprite* entry = el::draw::Entry(ObjDD);
   if (entry == nullptr) return 0;
   const std::string name = UpperName(FileName);
   const auto picture = FindPicture(kPlace, name);
   if (!picture) return 0;
   entry->Object.reset();
   entry->FileName[0] = '\0';
-  entry->Object = draw_internal::CreateSurface(picture->entry.width_px, picture->entry.height_px);
+  entry->Object = el::draw::CreateSurface(picture->entry.width_px, picture->entry.height_px);
   if (!entry->Object) return Error(kPlace, "スプライトを作成できません", 0);
   if (!FillSprite(kPlace, ObjDD, name, *picture)) {
     entry->Object.reset();
@@ -162,13 +162,13 @@ int elDraw::SwapPack(const char* FileName, int ObjDD, int Memory) {
 int elDraw::Convert(const char* PackName, const char* BmpDir, int Delete) {
   if (elSystem::ColorBit() <= 16) return Error("Draw::Convert", "画面をフルカラーにして下さい", 0);
   if (PackName == nullptr) return 0;
-  if (Delete != 0) el_common::DeletePack(PackName);
+  if (Delete != 0) el::common::DeletePack(PackName);
   const std::string dir = BmpDir == nullptr ? "" : BmpDir;
   const std::string folder = std::string(elSystem::Directory(0)) + dir;
   for (const std::string& file :
-       el_common::FilesWithExtension(platform::ResolvePath(folder).value_or(folder), ".bmp")) {
+       el::common::FilesWithExtension(platform::ResolvePath(folder).value_or(folder), ".bmp")) {
     const std::string name = dir.empty() ? file : dir + "\\" + file;
-    ConvertFile(PackName, el_common::UpperSjis(name).c_str());
+    ConvertFile(PackName, el::common::UpperSjis(name).c_str());
   }
   return 1;
 }
@@ -178,11 +178,11 @@ void elDraw::ConvertFile(const char* PackName, const char* BmpName) {
   // The picture is read at 8 bits a channel whatever the display's depth.
   const std::string path = std::string(elSystem::Directory(0)) + BmpName;
   std::unique_ptr<platform::Dib> bitmap = ORGLoadBitmap(path.c_str());
-  if (!bitmap) bitmap = draw_internal::LoadResourceBitmap(BmpName);
-  const std::string_view base = el_common::BaseName(BmpName);
+  if (!bitmap) bitmap = el::draw::LoadResourceBitmap(BmpName);
+  const std::string_view base = el::common::BaseName(BmpName);
   // An entry whose name no lookup can match is not written.
-  if (!bitmap || base.size() > el_common::kMaxPackNameLength) return;
-  std::FILE* pack = std::fopen(el_common::PackPathForWriting(PackName).c_str(), "ab");
+  if (!bitmap || base.size() > el::common::kMaxPackNameLength) return;
+  std::FILE* pack = std::fopen(el::common::PackPathForWriting(PackName).c_str(), "ab");
   if (pack == nullptr) return;
   AppendEntry(pack, base, *bitmap);
   std::fclose(pack);

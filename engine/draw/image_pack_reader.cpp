@@ -5,25 +5,25 @@
 
 #include "engine/common/pack_files.h"
 
-namespace draw_internal {
+namespace el::draw {
 
-std::optional<ImagePackEntry> FindImageEntry(el_common::ByteSource& pack, std::string_view name) {
+std::optional<ImagePackEntry> FindImageEntry(el::common::ByteSource& pack, std::string_view name) {
   uint64_t at = 0;
   std::string stored;
   while (true) {
     uint16_t width = 0;
     uint16_t height = 0;
     if (!pack.ReadU16(at, &width) || !pack.ReadU16(at + 2, &height)) return std::nullopt;
-    const std::optional<uint64_t> after_name = el_common::ReadPackName(pack, at + 4, &stored);
+    const std::optional<uint64_t> after_name = el::common::ReadPackName(pack, at + 4, &stored);
     if (!after_name) return std::nullopt;
     const ImagePackEntry entry{width, height, *after_name};
-    if (name.size() <= el_common::kMaxPackNameLength && stored == name) return entry;
+    if (name.size() <= el::common::kMaxPackNameLength && stored == name) return entry;
     at = entry.pixel_offset + entry.PixelBytes();
     if (at > pack.Size()) return std::nullopt;
   }
 }
 
-std::optional<std::vector<uint16_t>> ReadImagePixels(el_common::ByteSource& pack,
+std::optional<std::vector<uint16_t>> ReadImagePixels(el::common::ByteSource& pack,
                                                      const ImagePackEntry& entry) {
   if (entry.PixelBytes() > pack.Size() || entry.pixel_offset > pack.Size()) return std::nullopt;
   const size_t count = static_cast<size_t>(entry.width_px) * entry.height_px;
@@ -48,4 +48,4 @@ uint16_t PackPixel(uint32_t color_ref) {
   return static_cast<uint16_t>(r << 10 | g << 5 | b);
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw

@@ -7,7 +7,7 @@
 
 namespace {
 
-using draw_internal::DrawLayer;
+using el::draw::DrawLayer;
 using pixel16::Blend3;
 using pixel16::Channels;
 using pixel16::Del2;

@@ -6,7 +6,7 @@
 
 namespace {
 
-using draw_internal::LayerFrame;
+using el::draw::LayerFrame;
 using pixel16::Channels;
 
 // Sums of the 5-bit channels over the rows [top, bottom) and columns

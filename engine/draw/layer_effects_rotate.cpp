@@ -25,7 +25,7 @@ std::optional<int> Fold(int64_t p, int size, bool tiled) {
 int Rotate(int px1, int py1, int px2, int py2, int sprite, int x1, int y1, int x2, int y2,
            int angle, const RotateStyle& style) {
   if (style.zoom && !(*style.zoom > 0.0f)) return 1;  // nothing to show at no size
-  pixel16::Lock source(draw_internal::SurfaceOf(sprite));
+  pixel16::Lock source(el::draw::SurfaceOf(sprite));
   if (!source.Ok()) return 0;
   pixel16::Lock back(DDBack.get());
   if (!back.Ok()) return 0;
@@ -71,7 +71,7 @@ int Rotate(int px1, int py1, int px2, int py2, int sprite, int x1, int y1, int x
 }  // namespace
 
 int elDraw::ShiftLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Shift) {
-  draw_internal::LayerFrame frame(Px, Py, ObjDD, X1, Y1, X2, Y2);
+  el::draw::LayerFrame frame(Px, Py, ObjDD, X1, Y1, X2, Y2);
   if (!frame.Ready()) return frame.Result();
   const auto st = static_cast<int>(31.0f - 31.0f * Shift);
   for (int y = 0; y < frame.Height(); ++y) {

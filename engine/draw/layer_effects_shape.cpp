@@ -6,7 +6,7 @@
 
 namespace {
 
-using draw_internal::LayerFrame;
+using el::draw::LayerFrame;
 
 void PutOpaque(uint16_t& dst, uint16_t s) {
   if (s != 0) dst = s;

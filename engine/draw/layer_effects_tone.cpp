@@ -4,7 +4,7 @@
 
 namespace {
 
-using draw_internal::DrawLayer;
+using el::draw::DrawLayer;
 using pixel16::Channels;
 using pixel16::Del2;
 using pixel16::Level;

@@ -5,7 +5,7 @@
 
 #include "engine/draw/internal/draw.h"
 
-namespace draw_internal {
+namespace el::draw {
 
 LayerFrame::LayerFrame(int px, int py, int sprite, int x1, int y1, int x2, int y2) {
   platform::Surface* source = SurfaceOf(sprite);
@@ -43,4 +43,4 @@ LayerFrame::LayerFrame(int px, int py, int sprite, int x1, int y1, int x2, int y
   ready_ = true;
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw

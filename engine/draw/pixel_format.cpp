@@ -6,7 +6,7 @@
 
 #include "engine/draw/internal/draw.h"
 
-namespace draw_internal {
+namespace el::draw {
 namespace {
 
 struct Channel {
@@ -114,4 +114,4 @@ void FillSixteenBitTables() {
   for (char& value : elEffect::FireRandomList) value = static_cast<char>(std::rand() % 3);
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw

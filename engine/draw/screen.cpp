@@ -15,20 +15,20 @@ int DesktopBits() {
 
 }  // namespace
 
-namespace draw_internal {
+namespace el::draw {
 
 void AllowExitAgain() {
   g_exited = false;
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw
 
 int elDraw::Screen(int Width, int Height, int Memory) {
   ErrorCheck = 0;
-  if (const auto failure = draw_internal::OpenDisplay(Width, Height, Memory, &DesktopBits))
+  if (const auto failure = el::draw::OpenDisplay(Width, Height, Memory, &DesktopBits))
     return Error("Draw::Screen", failure->message, failure->code);
   elSound::Init();
-  el_sound::ResetSoundTable();
+  el::sound::ResetSoundTable();
   elMusic::Init();
   elSystem::Init();
   elFont::Init();

@@ -7,7 +7,7 @@
 #include "engine/draw/internal/draw.h"
 #include "platform/dib.h"
 
-namespace draw_internal {
+namespace el::draw {
 
 elDraw::_sprite* Entry(int number) {
   return number >= 0 && number < kSpriteCount ? &Sprite[number] : nullptr;
@@ -51,17 +51,17 @@ void ApplyColorKeyRule(elDraw::_sprite& entry) {
   entry.Color = color;
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw
 
 namespace {
 
-using draw_internal::Entry;
+using el::draw::Entry;
 
 constexpr const char* kNameTooLong = "ファイル名またはリソース名が長すぎます";
 constexpr const char* kTooManyObjects = "オブジェクト数が多過ぎます";
 
 bool NameTooLong(const char* name) {
-  return std::strlen(name) > draw_internal::kMaxSpriteName;
+  return std::strlen(name) > el::draw::kMaxSpriteName;
 }
 
 enum class PictureLoad { kLoaded, kCopyFailed, kMissing };
@@ -74,9 +74,9 @@ PictureLoad LoadPicture(elDraw::_sprite& entry, const char* name, int memory) {
     entry.Object = std::move(surface);
     return PictureLoad::kLoaded;
   }
-  const auto bitmap = draw_internal::LoadResourceBitmap(name);
+  const auto bitmap = el::draw::LoadResourceBitmap(name);
   if (!bitmap) return PictureLoad::kMissing;
-  auto surface = draw_internal::CreateSurface(bitmap->Width(), bitmap->Height());
+  auto surface = el::draw::CreateSurface(bitmap->Width(), bitmap->Height());
   if (!surface) return PictureLoad::kMissing;
   entry.SizeX = static_cast<uint16_t>(bitmap->Width());
   entry.SizeY = static_cast<uint16_t>(bitmap->Height());
@@ -88,13 +88,13 @@ PictureLoad LoadPicture(elDraw::_sprite& entry, const char* name, int memory) {
 
 // A free entry reserved under `name`, or -1 after the report.
 int ReserveEntry(const char* name, const char* place) {
-  const int number = draw_internal::FindFreeEntry();
+  const int number = el::draw::FindFreeEntry();
   if (number < 0) {
     elDraw::Error(place, kTooManyObjects, 0);
     return -1;
   }
   elDraw::_sprite& entry = Sprite[number];
-  draw_internal::StoreName(entry, name);
+  el::draw::StoreName(entry, name);
   entry.PackData = 0;
   entry.Memory = 2;
   return number;
@@ -108,7 +108,7 @@ int elDraw::LoadObject(const char* FileName, int Memory) {
   const int number = ReserveEntry(FileName, "Draw::LoadObject");
   if (number < 0) return 0;
   if (LoadPicture(Sprite[number], FileName, Memory) != PictureLoad::kLoaded) return 0;
-  draw_internal::ApplyColorKeyRule(Sprite[number]);
+  el::draw::ApplyColorKeyRule(Sprite[number]);
   return number;
 }
 
@@ -119,9 +119,9 @@ int elDraw::CreateObject(int Sx, int Sy, int Memory) {
   _sprite& entry = Sprite[number];
   entry.SizeX = static_cast<uint16_t>(Sx);
   entry.SizeY = static_cast<uint16_t>(Sy);
-  entry.Object = draw_internal::CreateSurface(Sx, Sy);
+  entry.Object = el::draw::CreateSurface(Sx, Sy);
   if (!entry.Object) return Error("Draw::CreateObject", "スプライトを作成できません", 0);
-  draw_internal::ApplyColorKeyRule(entry);
+  el::draw::ApplyColorKeyRule(entry);
   return number;
 }
 
@@ -140,21 +140,21 @@ int elDraw::SwapObject(const char* FileName, int ObjDD, int Memory) {
   if (FileName == nullptr || entry == nullptr) return 0;
   if (NameTooLong(FileName)) return Error("Draw::SwapObject", kNameTooLong, 0);
   entry->Object.reset();
-  draw_internal::StoreName(*entry, FileName);
+  el::draw::StoreName(*entry, FileName);
   entry->PackData = 0;
   entry->Memory = 2;
   if (LoadPicture(*entry, FileName, Memory) == PictureLoad::kMissing)
-    return Error("Draw::SwapObject", "BMPファイルを読み込めません", draw_internal::kGenericFailure);
-  draw_internal::ApplyColorKeyRule(*entry);
+    return Error("Draw::SwapObject", "BMPファイルを読み込めません", el::draw::kGenericFailure);
+  el::draw::ApplyColorKeyRule(*entry);
   return 1;
 }
 
 void elDraw::ReloadObject() {
   if (DDFront) DDFront->Restore();
   if (DDBack && DDBack->IsLost()) DDBack->Restore();
-  for (int i = 0; i < draw_internal::kFirstFreeSprite; ++i)
+  for (int i = 0; i < el::draw::kFirstFreeSprite; ++i)
     if (Sprite[i].Object && Sprite[i].Object->IsLost()) Sprite[i].Object->Restore();
-  for (int i = draw_internal::kFirstFreeSprite; i < draw_internal::kSpriteCount; ++i) {
+  for (int i = el::draw::kFirstFreeSprite; i < el::draw::kSpriteCount; ++i) {
     _sprite& entry = Sprite[i];
     if (entry.FileName[0] == '\0' || !entry.Object || !entry.Object->IsLost()) continue;
     entry.Object->Restore();
@@ -190,7 +190,7 @@ void elDraw::ChangeSpriteLeftTop(int ObjDD) {
 }
 
 void elDraw::CopySpriteColor(int ObjDD1, int ObjDD2) {
-  platform::Surface* target = draw_internal::SurfaceOf(ObjDD1);
-  const platform::Surface* source = draw_internal::SurfaceOf(ObjDD2);
+  platform::Surface* target = el::draw::SurfaceOf(ObjDD1);
+  const platform::Surface* source = el::draw::SurfaceOf(ObjDD2);
   if (target != nullptr && source != nullptr) target->SetColorKey(source->ColorKey());
 }

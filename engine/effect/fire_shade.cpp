@@ -6,10 +6,10 @@
 
 namespace {
 
-using effect_internal::Cool;
-using effect_internal::Cooling;
-using effect_internal::Inside;
-using effect_internal::Span;
+using el::effect::Cool;
+using el::effect::Cooling;
+using el::effect::Inside;
+using el::effect::Span;
 using pixel16::Channels;
 
 // Where Fire and Shade stand in FireRandomList; each overload has its own.
@@ -21,7 +21,7 @@ struct FireWalk {
     ++count;
     if (count < elEffect::FireRandomList[count2]) return true;
     count = 0;
-    count2 = effect_internal::NextIndex(count2);
+    count2 = el::effect::NextIndex(count2);
     return false;
   }
 };

@@ -6,8 +6,8 @@
 
 namespace {
 
-using effect_internal::Inside;
-using effect_internal::Span;
+using el::effect::Inside;
+using el::effect::Span;
 
 struct Selection {
   bool r = true, g = true, b = true;
@@ -26,7 +26,7 @@ int NoiseStep(int& count, const Selection& selected, int force, int px, int py, 
     uint16_t* row = back.Row(r);
     for (auto c = static_cast<int>(cols.first); c <= cols.last; ++c) {
       const int add = elEffect::FireRandomList[count] << shift;
-      count = effect_internal::NextIndex(count);
+      count = el::effect::NextIndex(count);
       const pixel16::Channels v = pixel16::Five(row[c]);
       const auto lift = [add](int channel, bool on) {
         return on ? std::min(31, channel + add) : channel;

@@ -14,7 +14,7 @@ namespace {
 int Zoom(int factor, int px, int py, unsigned width, unsigned height, int mesh) {
   int shown_w = 0, shown_h = 0;
   {
-    pixel16::Lock buffer(draw_internal::SurfaceOf(0));
+    pixel16::Lock buffer(el::draw::SurfaceOf(0));
     if (!buffer.Ok()) return 0;
     pixel16::Lock back(DDBack.get());
     if (!back.Ok()) return 0;

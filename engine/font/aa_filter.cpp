@@ -4,7 +4,7 @@
 #include <array>
 #include <cstring>
 
-namespace elfont {
+namespace el::font {
 namespace {
 
 using Components = std::array<int, 3>;
@@ -117,4 +117,4 @@ void FilterHalf(const PixelPlane& source, const PixelPlane& output, const PixelP
   }
 }
 
-}  // namespace elfont
+}  // namespace el::font

@@ -9,7 +9,7 @@
 #include "engine/font/internal/scope.h"
 #include "platform/gdi.h"
 
-namespace elfont {
+namespace el::font {
 namespace {
 
 void OpenScratch() {
@@ -61,33 +61,33 @@ ChannelShifts ShiftsOf(const platform::PixelFormat& format) {
 }
 
 }  // namespace
-}  // namespace elfont
+}  // namespace el::font
 
 void elFont::BeginAA(int Type, int Size) {
-  if (Type == 0) elfont::SetFace("標準明朝");
-  if (Type == 1) elfont::SetFace("標準ゴシック");
-  elfont::BeginScratch(Size, platform::kCharsetShiftJis);
+  if (Type == 0) el::font::SetFace("標準明朝");
+  if (Type == 1) el::font::SetFace("標準ゴシック");
+  el::font::BeginScratch(Size, platform::kCharsetShiftJis);
 }
 
 void elFont::BeginAA(const char* Type, int Size) {
-  elfont::SetFace(Type);
-  elfont::BeginScratch(Size, elfont::CharsetOf(Type));
+  el::font::SetFace(Type);
+  el::font::BeginScratch(Size, el::font::CharsetOf(Type));
 }
 
 void elFont::BeforeAA() {
-  elfont::CloseScope();
+  el::font::CloseScope();
 }
 
 void elFont::DrawAA(int X1, int Y1, int X2, int Y2, const char* Str, uint16_t Effect) {
-  elDraw::SpriteClear(elfont::kFontSprite);
-  elfont::CloseScope();
-  elDraw::SpriteClear(elfont::kFontBufferSprite);
-  elfont::OpenScratch();
-  const elfont::Colors colors = elfont::PrepareColors();
-  elfont::ScratchTarget target;
-  elfont::LayOutAntialiased(Str ? Str : "", elfont::ClampBox(X1, Y1, X2, Y2), Effect, FontHeight,
-                            elDraw::Width, colors, target, TextPos, &FontCount);
-  elfont::FinishPositioned();  // the scope stays open on the Font buffer sprite
+  elDraw::SpriteClear(el::font::kFontSprite);
+  el::font::CloseScope();
+  elDraw::SpriteClear(el::font::kFontBufferSprite);
+  el::font::OpenScratch();
+  const el::font::Colors colors = el::font::PrepareColors();
+  el::font::ScratchTarget target;
+  el::font::LayOutAntialiased(Str ? Str : "", el::font::ClampBox(X1, Y1, X2, Y2), Effect,
+                              FontHeight, elDraw::Width, colors, target, TextPos, &FontCount);
+  el::font::FinishPositioned();  // the scope stays open on the Font buffer sprite
 }
 
 void elFont::HideDrawAA(int X1, int Y1, int X2, int Y2, const char* Str, uint16_t Effect) {
@@ -96,16 +96,16 @@ void elFont::HideDrawAA(int X1, int Y1, int X2, int Y2, const char* Str, uint16_
 }
 
 int elFont::DrawAA2(int Px, int Py, int X1, int Y1, int X2, int Y2) {
-  platform::Surface* source = elfont::SpriteSurface(elfont::kFontBufferSprite);
-  platform::Surface* output = elfont::SpriteSurface(elfont::kFontSprite);
+  platform::Surface* source = el::font::SpriteSurface(el::font::kFontBufferSprite);
+  platform::Surface* output = el::font::SpriteSurface(el::font::kFontSprite);
   platform::Surface* background = DDBack.get();
   if (!source || !output || !background) return 0;
   // The virtual screen, kept inside the surfaces written and read.
-  const elfont::Box view{std::max(elDraw::Vx1, 0), std::max(elDraw::Vy1, 0),
-                         std::min({elDraw::Vx2, output->Width(), background->Width()}),
-                         std::min({elDraw::Vy2, output->Height(), background->Height()})};
-  elfont::FilterArea area;
-  if (!elfont::ClipFilterArea(Px, Py, X1, Y1, X2, Y2, view, &area)) return 1;
+  const el::font::Box view{std::max(elDraw::Vx1, 0), std::max(elDraw::Vy1, 0),
+                           std::min({elDraw::Vx2, output->Width(), background->Width()}),
+                           std::min({elDraw::Vy2, output->Height(), background->Height()})};
+  el::font::FilterArea area;
+  if (!el::font::ClipFilterArea(Px, Py, X1, Y1, X2, Y2, view, &area)) return 1;
   const int bytes = output->Format().BytesPerPixel();
   if (source->Format().BytesPerPixel() != bytes || background->Format().BytesPerPixel() != bytes)
     return 0;
@@ -113,9 +113,10 @@ int elFont::DrawAA2(int Px, int Py, int X1, int Y1, int X2, int Y2) {
   uint8_t* output_pixels = source_pixels ? output->Lock() : nullptr;
   uint8_t* background_pixels = output_pixels ? background->Lock() : nullptr;
   if (background_pixels)
-    elfont::FilterHalf(
-        elfont::PlaneOf(*source, source_pixels), elfont::PlaneOf(*output, output_pixels),
-        elfont::PlaneOf(*background, background_pixels), area, elfont::ShiftsOf(output->Format()));
+    el::font::FilterHalf(el::font::PlaneOf(*source, source_pixels),
+                         el::font::PlaneOf(*output, output_pixels),
+                         el::font::PlaneOf(*background, background_pixels), area,
+                         el::font::ShiftsOf(output->Format()));
   if (background_pixels) background->Unlock();
   if (output_pixels) output->Unlock();
   if (source_pixels) source->Unlock();

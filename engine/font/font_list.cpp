@@ -41,7 +41,7 @@ int elFont::SearchFont(const LOGFONTA* Lf, const void* Tm, unsigned Type, long D
 
 void elFont::DestroyObject() {
   // A scope left open would keep a context on a surface about to go.
-  elfont::CloseScope();
+  el::font::CloseScope();
   delete FontInfo;
   FontInfo = nullptr;
 }

@@ -4,7 +4,7 @@
 
 #include "platform/encoding.h"
 
-namespace elfont {
+namespace el::font {
 namespace {
 
 constexpr uint16_t kShadow = 0x100;
@@ -179,4 +179,4 @@ void LayOutAntialiased(std::string_view text, const Box& box, uint16_t effect, i
   if (sx != 0) flush();
 }
 
-}  // namespace elfont
+}  // namespace el::font

@@ -5,7 +5,7 @@
 #include "engine/font/internal/scope.h"
 #include "platform/gdi.h"
 
-namespace elfont {
+namespace el::font {
 namespace {
 
 void ShowTextBox() {
@@ -29,20 +29,20 @@ void FinishPositioned() {
   elFont::DrawAndShow = 1;
 }
 
-}  // namespace elfont
+}  // namespace el::font
 
 void elFont::Draw(int X1, int Y1, int X2, int Y2, const char* Str, uint16_t Effect) {
-  elfont::CloseScope();
-  elDraw::SpriteClear(elfont::kFontSprite);
-  elfont::OpenScope(elfont::SpriteSurface(elfont::kFontSprite));
-  const elfont::Colors colors = elfont::PrepareColors();
-  elfont::ContextTarget target;
-  elfont::LayOutPositioned(Str ? Str : "", elfont::ClampBox(X1, Y1, X2, Y2), Effect, FontHeight,
-                           colors, target, TextPos, &FontCount);
-  elfont::CloseScope();
-  elfont::FinishPositioned();
+  el::font::CloseScope();
+  elDraw::SpriteClear(el::font::kFontSprite);
+  el::font::OpenScope(el::font::SpriteSurface(el::font::kFontSprite));
+  const el::font::Colors colors = el::font::PrepareColors();
+  el::font::ContextTarget target;
+  el::font::LayOutPositioned(Str ? Str : "", el::font::ClampBox(X1, Y1, X2, Y2), Effect, FontHeight,
+                             colors, target, TextPos, &FontCount);
+  el::font::CloseScope();
+  el::font::FinishPositioned();
   // The back-buffer scope again, with the context's default colours.
-  elfont::OpenScope(DDBack.get());
+  el::font::OpenScope(DDBack.get());
 }
 
 void elFont::HideDraw(int X1, int Y1, int X2, int Y2, const char* Str, uint16_t Effect) {

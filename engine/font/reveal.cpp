@@ -4,7 +4,7 @@
 
 #include "engine/font/internal/layout.h"
 
-namespace elfont {
+namespace el::font {
 
 int RevealStep(float wait, float frame_time, int font_count, const elFont::_textpos* cells,
                int* show_count, float* show_wait, const CopyCell& copy) {
@@ -26,4 +26,4 @@ int RevealStep(float wait, float frame_time, int font_count, const elFont::_text
   return 0;
 }
 
-}  // namespace elfont
+}  // namespace el::font

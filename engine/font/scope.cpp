@@ -8,7 +8,7 @@
 
 #include "platform/gdi.h"
 
-namespace elfont {
+namespace el::font {
 namespace {
 
 // The owners behind elFont::NewFont and elFont::FontDC.
@@ -97,23 +97,23 @@ void ContextTarget::Draw(int x, int y, std::string_view character, uint32_t colo
   elFont::FontDC->TextOut(x, y, character);
 }
 
-}  // namespace elfont
+}  // namespace el::font
 
 void elFont::Begin(int Type, int Size, int Round, int Bold, int Italic, int Line) {
-  if (Type == 0) elfont::SetFace("標準明朝");
-  if (Type == 1) elfont::SetFace("標準ゴシック");
-  elfont::FillRecord(Size, Round, Bold, Italic, Line, platform::kCharsetShiftJis);
-  elfont::OpenScope(DDBack.get());
+  if (Type == 0) el::font::SetFace("標準明朝");
+  if (Type == 1) el::font::SetFace("標準ゴシック");
+  el::font::FillRecord(Size, Round, Bold, Italic, Line, platform::kCharsetShiftJis);
+  el::font::OpenScope(DDBack.get());
 }
 
 void elFont::Begin(const char* Type, int Size, int Round, int Bold, int Italic, int Line) {
-  elfont::SetFace(Type);
-  elfont::FillRecord(Size, Round, Bold, Italic, Line, elfont::CharsetOf(Type));
-  elfont::OpenScope(DDBack.get());
+  el::font::SetFace(Type);
+  el::font::FillRecord(Size, Round, Bold, Italic, Line, el::font::CharsetOf(Type));
+  el::font::OpenScope(DDBack.get());
 }
 
 void elFont::Before() {
-  elfont::CloseScope();
+  el::font::CloseScope();
 }
 
 void elFont::Color(uint32_t TextColor, uint32_t BackColor, int Mode) {

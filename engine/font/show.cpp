@@ -4,8 +4,8 @@
 #include "engine/font/internal/scope.h"
 
 int elFont::Show(float Wait) {
-  return elfont::RevealStep(
+  return el::font::RevealStep(
       Wait, FrameTime, FontCount, TextPos, &ShowCount, &ShowWait, [](const _textpos& r) {
-        elDraw::Layer(r.X1, r.Y1, elfont::kFontSprite, r.X1, r.Y1, r.X2, r.Y2);
+        elDraw::Layer(r.X1, r.Y1, el::font::kFontSprite, r.X1, r.Y1, r.X2, r.Y2);
       });
 }

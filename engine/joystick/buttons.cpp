@@ -11,7 +11,7 @@ namespace {
 constexpr int kMaskButtons = 32;
 
 bool IsAnalogButton(int ButtonNo) {
-  return ButtonNo >= 1 && ButtonNo <= el::kAnalogButtons;
+  return ButtonNo >= 1 && ButtonNo <= el::joystick::kAnalogButtons;
 }
 
 // Whether button `ButtonNo` (1-based) is down in the last reading.
@@ -34,34 +34,36 @@ void WriteFour(const int (&values)[4], int* B1, int* B2, int* B3, int* B4) {
 }  // namespace
 
 int elJoystick::Button(int JoystickNo, int ButtonNo) {
-  if (!el::QueryJoystick(JoystickNo, el::kJoyButtonFlags)) return 0;
+  if (!el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyButtonFlags)) return 0;
   return Down(ButtonNo) ? 1 : 0;
 }
 
 void elJoystick::Buttons(int JoystickNo, int* B1, int* B2, int* B3, int* B4) {
   int levels[4] = {};
-  if (el::QueryJoystick(JoystickNo, el::kJoyButtonFlags)) {
+  if (el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyButtonFlags)) {
     for (int i = 0; i < 4; ++i) levels[i] = Down(i + 1) ? 1 : 0;
   }
   WriteFour(levels, B1, B2, B3, B4);
 }
 
 int elJoystick::ButtonInfo(int JoystickNo, int ButtonNo) {
-  if (!IsAnalogButton(ButtonNo) || !el::QueryJoystick(JoystickNo, el::kJoyButtonFlags)) return 0;
-  return el::AdvancePollState(&Analog[JoystickNo].InfoB[ButtonNo - 1], Down(ButtonNo));
+  if (!IsAnalogButton(ButtonNo) ||
+      !el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyButtonFlags))
+    return 0;
+  return el::system::AdvancePollState(&Analog[JoystickNo].InfoB[ButtonNo - 1], Down(ButtonNo));
 }
 
 void elJoystick::ButtonsInfo(int JoystickNo, int* B1, int* B2, int* B3, int* B4) {
   int edges[4] = {};
-  if (el::QueryJoystick(JoystickNo, el::kJoyButtonFlags)) {
+  if (el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyButtonFlags)) {
     for (int i = 0; i < 4; ++i)
-      edges[i] = el::AdvancePollState(&Analog[JoystickNo].InfoB[i], Down(i + 1));
+      edges[i] = el::system::AdvancePollState(&Analog[JoystickNo].InfoB[i], Down(i + 1));
   }
   WriteFour(edges, B1, B2, B3, B4);
 }
 
 int elJoystick::AnalogButton(int JoystickNo, int ButtonNo) {
-  if (!el::IsJoystick(JoystickNo) || !IsAnalogButton(ButtonNo)) return 0;
+  if (!el::joystick::IsJoystick(JoystickNo) || !IsAnalogButton(ButtonNo)) return 0;
   // A reading that fails counts as the button being up.
   const bool down = Button(JoystickNo, ButtonNo) == 1;
   _analog& record = Analog[JoystickNo];
@@ -72,7 +74,7 @@ int elJoystick::AnalogButton(int JoystickNo, int ButtonNo) {
 
 void elJoystick::AnalogButtons(int JoystickNo, int* B1, int* B2, int* B3, int* B4) {
   int values[4] = {};
-  if (el::QueryJoystick(JoystickNo, el::kJoyButtonFlags)) {
+  if (el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyButtonFlags)) {
     _analog& record = Analog[JoystickNo];
     for (int i = 0; i < 4; ++i) {
       record.B[i] = NextRamp(record.B[i], Down(i + 1), record.DefAddB * FrameTime);

@@ -12,7 +12,7 @@ JOYINFOEX elJoystick::JoyInfo = {};
 
 static_assert(sizeof(JOYINFOEX) == sizeof(platform::JoystickPosition));
 
-namespace el {
+namespace el::joystick {
 
 bool IsJoystick(int JoystickNo) {
   return JoystickNo >= 0 && JoystickNo < kJoysticks;
@@ -40,7 +40,7 @@ int StickDirection(uint32_t position, int center) {
   return 0;
 }
 
-}  // namespace el
+}  // namespace el::joystick
 
 void elJoystick::Init() {
   platform::JoystickConfigChanged();
@@ -49,8 +49,8 @@ void elJoystick::Init() {
 }
 
 void elJoystick::InitCenter() {
-  for (int no = 0; no < el::kJoysticks; ++no) {
-    const bool read = el::QueryJoystick(no, el::kJoyCenterFlags);
+  for (int no = 0; no < el::joystick::kJoysticks; ++no) {
+    const bool read = el::joystick::QueryJoystick(no, el::joystick::kJoyCenterFlags);
     CenterX[no] = read ? static_cast<int>(JoyInfo.dwXpos) : 0;
     CenterY[no] = read ? static_cast<int>(JoyInfo.dwYpos) : 0;
   }
@@ -65,13 +65,13 @@ void elJoystick::InitAnalog() {
 }
 
 void elJoystick::SetAnalog(int JoystickNo, float Stick, float Button) {
-  if (!el::IsJoystick(JoystickNo)) return;
+  if (!el::joystick::IsJoystick(JoystickNo)) return;
   Analog[JoystickNo].DefAddXY = Stick;
   Analog[JoystickNo].DefAddB = Button;
 }
 
 void elJoystick::CenterPos(int JoystickNo, int* PosX, int* PosY) {
-  const bool known = el::IsJoystick(JoystickNo);
+  const bool known = el::joystick::IsJoystick(JoystickNo);
   *PosX = known ? CenterX[JoystickNo] : 0;
   *PosY = known ? CenterY[JoystickNo] : 0;
 }

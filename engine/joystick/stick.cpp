@@ -23,38 +23,40 @@ float RampAxis(float value, int direction, float step) {
 }  // namespace
 
 void elJoystick::StickPos(int JoystickNo, int* PosX, int* PosY) {
-  const bool read = el::QueryJoystick(JoystickNo, el::kJoyStickFlags);
+  const bool read = el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyStickFlags);
   *PosX = read ? static_cast<int>(JoyInfo.dwXpos) : 0;
   *PosY = read ? static_cast<int>(JoyInfo.dwYpos) : 0;
 }
 
 void elJoystick::Stick(int JoystickNo, int* PosX, int* PosY) {
-  if (!el::QueryJoystick(JoystickNo, el::kJoyStickFlags)) {
+  if (!el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyStickFlags)) {
     *PosX = 0;
     *PosY = 0;
     return;
   }
-  *PosX = el::StickDirection(JoyInfo.dwXpos, CenterX[JoystickNo]);
-  *PosY = el::StickDirection(JoyInfo.dwYpos, CenterY[JoystickNo]);
+  *PosX = el::joystick::StickDirection(JoyInfo.dwXpos, CenterX[JoystickNo]);
+  *PosY = el::joystick::StickDirection(JoyInfo.dwYpos, CenterY[JoystickNo]);
 }
 
 int elJoystick::StickTenkey(int JoystickNo) {
-  if (!el::QueryJoystick(JoystickNo, el::kJoyStickFlags)) return 5;
-  const int x = el::StickDirection(JoyInfo.dwXpos, CenterX[JoystickNo]);
-  const int y = el::StickDirection(JoyInfo.dwYpos, CenterY[JoystickNo]);
+  if (!el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyStickFlags)) return 5;
+  const int x = el::joystick::StickDirection(JoyInfo.dwXpos, CenterX[JoystickNo]);
+  const int y = el::joystick::StickDirection(JoyInfo.dwYpos, CenterY[JoystickNo]);
   return kTenkey[y + 1][x + 1];
 }
 
 void elJoystick::AnalogStick(int JoystickNo, int* PosX, int* PosY) {
-  if (!el::QueryJoystick(JoystickNo, el::kJoyStickFlags)) {
+  if (!el::joystick::QueryJoystick(JoystickNo, el::joystick::kJoyStickFlags)) {
     *PosX = 0;
     *PosY = 0;
     return;
   }
   _analog& record = Analog[JoystickNo];
   const float step = record.DefAddXY * FrameTime;
-  record.X = RampAxis(record.X, el::StickDirection(JoyInfo.dwXpos, CenterX[JoystickNo]), step);
-  record.Y = RampAxis(record.Y, el::StickDirection(JoyInfo.dwYpos, CenterY[JoystickNo]), step);
+  record.X =
+      RampAxis(record.X, el::joystick::StickDirection(JoyInfo.dwXpos, CenterX[JoystickNo]), step);
+  record.Y =
+      RampAxis(record.Y, el::joystick::StickDirection(JoyInfo.dwYpos, CenterY[JoystickNo]), step);
   *PosX = static_cast<int>(record.X);
   *PosY = static_cast<int>(record.Y);
 }

@@ -10,7 +10,7 @@ constexpr float kChorusLimitDb = 30.0f;
 constexpr long long kEchoLimitDb = 1000000;
 
 void TogglePause(int slot, int mix) {
-  platform::SoundBuffer* buffer = el_sound::MixBuffer(slot, mix);
+  platform::SoundBuffer* buffer = el::sound::MixBuffer(slot, mix);
   if (buffer == nullptr) return;
   if ((buffer->Status() & platform::kSoundStatusPlaying) != 0) {
     uint32_t play_bytes = 0;
@@ -28,7 +28,7 @@ void TogglePause(int slot, int mix) {
 // `volume_db` quieter per echo; with `speed`, its pan wanders between the
 // chorus limits.
 void EffectStep(int slot, int time_ms, int count, int volume_db, const int* speed) {
-  if (elSound::Ok == 0 || !el_sound::SlotInUse(slot)) return;
+  if (elSound::Ok == 0 || !el::sound::SlotInUse(slot)) return;
   if (elSound::ListEffectCount[slot] < 1 || count < 1) return;
   elSound::ListEffectTime[slot] += FrameTime * 1000.0f;
   if (elSound::ListEffectTime[slot] < static_cast<float>(time_ms)) return;
@@ -46,14 +46,15 @@ void EffectStep(int slot, int time_ms, int count, int volume_db, const int* spee
       pos = kChorusLimitDb;
       dir = -dir;
     }
-    el_sound::StoreSetting(slot, next, el_sound::Setting::kPan, static_cast<long long>(pos) * 100);
+    el::sound::StoreSetting(slot, next, el::sound::Setting::kPan,
+                            static_cast<long long>(pos) * 100);
   }
   // Bounded before scaling, so that no product can overflow; the device
   // clamps to silence long before.
   const long long echo_db =
       std::clamp<long long>(static_cast<long long>(elSound::ListEffectCount[slot]) * volume_db,
                             -kEchoLimitDb, kEchoLimitDb);
-  el_sound::StoreSetting(slot, next, el_sound::Setting::kVolume, -echo_db * 100);
+  el::sound::StoreSetting(slot, next, el::sound::Setting::kVolume, -echo_db * 100);
   if (elSound::ListEffectLoop[slot] == 1) {
     elSound::Loop(slot, -3);
   } else {
@@ -66,8 +67,8 @@ void EffectStep(int slot, int time_ms, int count, int volume_db, const int* spee
 }  // namespace
 
 void elSound::Pause(int ObjDS, int Mix) {
-  if (Ok == 0 || !el_sound::SlotInUse(ObjDS)) return;
-  el_sound::ForEachSelectedMix(ObjDS, Mix, false, [&](int mix) { TogglePause(ObjDS, mix); });
+  if (Ok == 0 || !el::sound::SlotInUse(ObjDS)) return;
+  el::sound::ForEachSelectedMix(ObjDS, Mix, false, [&](int mix) { TogglePause(ObjDS, mix); });
 }
 
 void elSound::Delay(int ObjDS, int Time, int Count, int Volume) {

@@ -38,13 +38,13 @@ int32_t SetOutputFormat(int channels, int rate_code, int bits) {
 
 int elSound::SelectFormat(int Channel, int Rate, int Bit) {
   if (Ok == 0) return 1;
-  for (int slot = 0; slot < el_sound::kSlots; ++slot) {
-    if (ListUse[slot] != 0) el_sound::ReleaseMixes(slot);
+  for (int slot = 0; slot < el::sound::kSlots; ++slot) {
+    if (ListUse[slot] != 0) el::sound::ReleaseMixes(slot);
   }
   const int32_t result = SetOutputFormat(Channel, Rate, Bit);
   // Refused or not, the sounds are rebuilt (in the format kept by the device),
   // so that no slot is left without its buffers.
-  el_sound::RebuildLoadedSlots();
+  el::sound::RebuildLoadedSlots();
   if (result != platform::sound_result::kOk) {
     elDraw::Error("Sound::SelectFormat", "再生フォーマットを変更できません", result);
     return 0;

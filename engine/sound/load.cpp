@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 #include "platform/resources.h"
 
-namespace el_sound {
+namespace el::sound {
 namespace {
 
 constexpr const char* kPlace = "Sound::LoadObject";
@@ -101,10 +101,10 @@ bool ReadWaveFile(const std::string& path, WaveData* wave) {
   return source && ReadWave(*source, wave);
 }
 
-}  // namespace el_sound
+}  // namespace el::sound
 
 int elSound::LoadObject(const char* FileName, int Mix) {
-  using namespace el_sound;
+  using namespace el::sound;
   if (Ok == 0) return -1;
   if (std::abs(Mix) > kMaxMixes) {
     elDraw::Error(kPlace, "ミックス数が多過ぎます", 0);
@@ -126,9 +126,9 @@ int elSound::SearchFile(const char* FileName, tWAVEFORMATEX** ppwfxInfo, unsigne
   *cbHead = 0;
   *ppbData = nullptr;
   *cbSize = 0;
-  el_sound::WaveData wave;
+  el::sound::WaveData wave;
   const auto path = platform::ResolvePath(FileName);
-  if (!path || !el_sound::ReadWaveFile(*path, &wave)) return 1;
+  if (!path || !el::sound::ReadWaveFile(*path, &wave)) return 1;
   auto* format = static_cast<uint8_t*>(std::malloc(wave.format_record.size()));
   // malloc(0) may give null; the samples always get at least one byte.
   auto* data = static_cast<uint8_t*>(std::malloc(wave.samples.size() + 1));
@@ -148,10 +148,10 @@ int elSound::SearchFile(const char* FileName, tWAVEFORMATEX** ppwfxInfo, unsigne
 
 void elSound::ReloadObject() {
   Init();
-  el_sound::RebuildLoadedSlots();
+  el::sound::RebuildLoadedSlots();
 }
 
-void el_sound::RebuildLoadedSlots() {
+void el::sound::RebuildLoadedSlots() {
   elSound::Reload = 1;
   for (int slot = 0; slot < kSlots; ++slot) {
     if (elSound::ListUse[slot] == 0) continue;

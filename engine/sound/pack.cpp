@@ -8,7 +8,7 @@
 #include "platform/encoding.h"
 #include "platform/platform.h"
 
-namespace el_sound {
+namespace el::sound {
 namespace {
 
 constexpr const char* kLoadPackPlace = "Sound::LoadPack";
@@ -21,14 +21,14 @@ void WriteU32(uint32_t value, std::FILE* file) {
 
 }  // namespace
 
-}  // namespace el_sound
+}  // namespace el::sound
 
 void elSound::SetPack(const char* PackName) {
   std::snprintf(PackFileName, sizeof PackFileName, "%s%s", elSystem::Directory(0), PackName);
 }
 
 int elSound::LoadPack(const char* FileName, int Mix) {
-  using namespace el_sound;
+  using namespace el::sound;
   if (Ok == 0) return -1;
   if (std::abs(Mix) > kMaxMixes) {
     elDraw::Error(kLoadPackPlace, "ミックス数が多過ぎます", 0);
@@ -53,26 +53,26 @@ int elSound::LoadPack(const char* FileName, int Mix) {
 }
 
 int elSound::Convert(const char* PackName, const char* WaveDir, int Delete) {
-  if (Delete != 0) el_common::DeletePack(PackName);
+  if (Delete != 0) el::common::DeletePack(PackName);
   const std::string wave_dir = WaveDir;
-  const std::string folder = el_sound::GameFilePath(WaveDir);
-  for (const std::string& file : el_common::FilesWithExtension(folder, ".wav")) {
+  const std::string folder = el::sound::GameFilePath(WaveDir);
+  for (const std::string& file : el::common::FilesWithExtension(folder, ".wav")) {
     const std::string relative = wave_dir.empty() ? file : wave_dir + "\\" + file;
-    ConvertFile(PackName, el_sound::UpperSjis(relative).c_str());
+    ConvertFile(PackName, el::sound::UpperSjis(relative).c_str());
   }
   return 1;
 }
 
 void elSound::ConvertFile(const char* PackName, const char* WaveName) {
-  el_sound::WaveData wave;
-  const bool read = el_sound::ReadWaveFile(el_sound::GameFilePath(WaveName), &wave);
-  std::FILE* pack = std::fopen(el_common::PackPathForWriting(PackName).c_str(), "ab");
+  el::sound::WaveData wave;
+  const bool read = el::sound::ReadWaveFile(el::sound::GameFilePath(WaveName), &wave);
+  std::FILE* pack = std::fopen(el::common::PackPathForWriting(PackName).c_str(), "ab");
   if (pack == nullptr) return;
-  const std::string_view base = el_common::BaseName(WaveName);
-  el_sound::WriteU32(read ? static_cast<uint32_t>(wave.samples.size()) : 0, pack);
+  const std::string_view base = el::common::BaseName(WaveName);
+  el::sound::WriteU32(read ? static_cast<uint32_t>(wave.samples.size()) : 0, pack);
   std::fwrite(base.data(), 1, base.size(), pack);
   std::fputc(0, pack);
-  el_sound::WriteU32(read ? static_cast<uint32_t>(wave.format_record.size()) : 0, pack);
+  el::sound::WriteU32(read ? static_cast<uint32_t>(wave.format_record.size()) : 0, pack);
   if (read) {
     std::fwrite(wave.format_record.data(), 1, wave.format_record.size(), pack);
     std::fwrite(wave.samples.data(), 1, wave.samples.size(), pack);

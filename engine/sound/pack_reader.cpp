@@ -1,6 +1,6 @@
 #include "engine/sound/internal/pack_reader.h"
 
-namespace el_sound {
+namespace el::sound {
 
 std::optional<PackEntry> FindPackEntry(ByteSource& pack, std::string_view name) {
   uint64_t at = 0;
@@ -8,7 +8,7 @@ std::optional<PackEntry> FindPackEntry(ByteSource& pack, std::string_view name) 
   while (true) {
     uint32_t data_bytes = 0;
     if (!pack.ReadU32(at, &data_bytes)) return std::nullopt;
-    const std::optional<uint64_t> after_name = el_common::ReadPackName(pack, at + 4, &stored);
+    const std::optional<uint64_t> after_name = el::common::ReadPackName(pack, at + 4, &stored);
     if (!after_name) return std::nullopt;
     uint32_t format_bytes = 0;
     if (!pack.ReadU32(*after_name, &format_bytes)) return std::nullopt;
@@ -36,4 +36,4 @@ bool ReadPackEntry(ByteSource& pack, const PackEntry& entry, WaveData* wave) {
   return pack.ReadAt(entry.DataOffset(), wave->samples.data(), entry.data_bytes);
 }
 
-}  // namespace el_sound
+}  // namespace el::sound

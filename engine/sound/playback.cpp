@@ -5,7 +5,7 @@
 #include "engine/sound/internal/sound.h"
 #include "platform/trace.h"
 
-namespace el_sound {
+namespace el::sound {
 namespace {
 
 // Stop, rewind and start one mix; a streamed sound is refilled from its start
@@ -49,24 +49,25 @@ void Start(int slot, int mix, bool looping) {
 }
 
 }  // namespace
-}  // namespace el_sound
+}  // namespace el::sound
 
 void elSound::Play(int ObjDS, int Mix) {
-  el_sound::Start(ObjDS, Mix, false);
+  el::sound::Start(ObjDS, Mix, false);
 }
 
 void elSound::Loop(int ObjDS, int Mix) {
-  el_sound::Start(ObjDS, Mix, true);
+  el::sound::Start(ObjDS, Mix, true);
 }
 
 void elSound::Stop(int ObjDS, int Mix) {
-  if (Ok == 0 || !el_sound::SlotInUse(ObjDS)) return;
+  if (Ok == 0 || !el::sound::SlotInUse(ObjDS)) return;
   if (Mix < 0 && ListEffectCount[ObjDS] >= 0) ListEffectCount[ObjDS] = 0;
-  el_sound::ForEachSelectedMix(ObjDS, Mix, false, [&](int mix) { el_sound::StopMix(ObjDS, mix); });
+  el::sound::ForEachSelectedMix(ObjDS, Mix, false,
+                                [&](int mix) { el::sound::StopMix(ObjDS, mix); });
 }
 
 unsigned long elSound::GetPos(int ObjDS) {
-  platform::SoundBuffer* buffer = el_sound::MixBuffer(ObjDS, 0);
+  platform::SoundBuffer* buffer = el::sound::MixBuffer(ObjDS, 0);
   if (buffer == nullptr) return 0;
   uint32_t play_bytes = 0;
   buffer->GetCurrentPosition(&play_bytes, nullptr);
@@ -76,8 +77,8 @@ unsigned long elSound::GetPos(int ObjDS) {
 void elSound::PlayFile(const char* FileName) {
   if (Ok == 0) return;
   DestroyObject();
-  el_sound::WaveData wave;
-  if (el_sound::ReadWaveFile(el_sound::GameFilePath(FileName), &wave))
+  el::sound::WaveData wave;
+  if (el::sound::ReadWaveFile(el::sound::GameFilePath(FileName), &wave))
     platform::PlayWaveAndWait(wave.DeviceFormat(), wave.samples);
   ReloadObject();
 }

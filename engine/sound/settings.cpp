@@ -4,7 +4,7 @@
 
 #include "engine/sound/internal/sound.h"
 
-namespace el_sound {
+namespace el::sound {
 
 void StoreSetting(int slot, int mix, Setting setting, long long value) {
   platform::SoundBuffer* buffer = MixBuffer(slot, mix);
@@ -27,20 +27,20 @@ void StoreSetting(int slot, int mix, Setting setting, long long value) {
   }
 }
 
-}  // namespace el_sound
+}  // namespace el::sound
 
 namespace {
 
-using el_sound::Setting;
+using el::sound::Setting;
 
 // The setters' Value is in steps of 100 Hz or whole decibels.
 constexpr long long kUnit = 100;
 
 template <typename NewValue>
 void Set(int slot, int mix, Setting setting, NewValue new_value) {
-  if (elSound::Ok == 0 || !el_sound::SlotInUse(slot)) return;
-  el_sound::ForEachSelectedMix(
-      slot, mix, true, [&](int m) { el_sound::StoreSetting(slot, m, setting, new_value(m)); });
+  if (elSound::Ok == 0 || !el::sound::SlotInUse(slot)) return;
+  el::sound::ForEachSelectedMix(
+      slot, mix, true, [&](int m) { el::sound::StoreSetting(slot, m, setting, new_value(m)); });
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ char elSound::PackFileName[256] = {};
 
 std::unique_ptr<platform::SoundBuffer> DSBuff2[70][10];
 
-namespace el_sound {
+namespace el::sound {
 
 bool SlotInUse(int slot) {
   return slot >= 0 && slot < kSlots && elSound::ListUse[slot] != 0;
@@ -63,26 +63,26 @@ std::string GameFilePath(const char* name) {
   return platform::ResolvePath(path).value_or(path);
 }
 
-}  // namespace el_sound
+}  // namespace el::sound
 
 int elSound::Init() {
   if (!platform::OpenSoundOutput()) {
     Ok = 0;
     return 0;
   }
-  for (int slot = 0; slot < el_sound::kSlots; ++slot) el_sound::ReleaseMixes(slot);
+  for (int slot = 0; slot < el::sound::kSlots; ++slot) el::sound::ReleaseMixes(slot);
   Reload = 0;
   Ok = 1;
   return 1;
 }
 
 void elSound::DestroyObject() {
-  for (int slot = 0; slot < el_sound::kSlots; ++slot) el_sound::ReleaseMixes(slot);
+  for (int slot = 0; slot < el::sound::kSlots; ++slot) el::sound::ReleaseMixes(slot);
   platform::CloseSoundOutput();
 }
 
 void elSound::FreeObject(int ObjDS) {
-  if (Ok == 0 || !el_sound::SlotInUse(ObjDS)) return;
+  if (Ok == 0 || !el::sound::SlotInUse(ObjDS)) return;
   ListUse[ObjDS] = 0;
   ListPitchDef[ObjDS] = 0;
   ListPack[ObjDS] = 0;
@@ -91,11 +91,11 @@ void elSound::FreeObject(int ObjDS) {
   std::fill(std::begin(ListVolume[ObjDS]), std::end(ListVolume[ObjDS]), 0);
   std::fill(std::begin(ListPitch[ObjDS]), std::end(ListPitch[ObjDS]), 0);
   std::fill(std::begin(ListPan[ObjDS]), std::end(ListPan[ObjDS]), 0);
-  el_sound::ReleaseMixes(ObjDS);
+  el::sound::ReleaseMixes(ObjDS);
   ListMix[ObjDS] = 1;
 }
 
-namespace el_sound {
+namespace el::sound {
 
 void ResetSoundTable() {
   for (int slot = 0; slot < 70; ++slot) {
@@ -116,4 +116,4 @@ void ResetSoundTable() {
   }
 }
 
-}  // namespace el_sound
+}  // namespace el::sound

@@ -8,7 +8,7 @@
 #include "engine/sound/internal/pack_reader.h"
 #include "engine/sound/internal/sound.h"
 
-namespace el_sound {
+namespace el::sound {
 namespace {
 
 constexpr uint32_t kNoWrap = 0xFFFFFFFF;
@@ -111,10 +111,10 @@ int Fail(int slot, const char* message, long code) {
 }
 
 }  // namespace
-}  // namespace el_sound
+}  // namespace el::sound
 
 int elSound::LoadStream(const char* FileName, unsigned long LoopPoint) {
-  using namespace el_sound;
+  using namespace el::sound;
   if (Ok == 0) return -1;
   const int slot = TakeSlot("Sound::LoadStream");
   if (slot < 0) return -1;
@@ -155,7 +155,7 @@ int elSound::LoadStream(const char* FileName, unsigned long LoopPoint) {
 }
 
 int elSound::ResetStream(int ObjDS) {
-  using namespace el_sound;
+  using namespace el::sound;
   if (Ok == 0 || !SlotInUse(ObjDS) || SoundStream[ObjDS].DataSize == 0) return 0;
   _soundstream& s = SoundStream[ObjDS];
   const auto pack = OpenPackFile(s.PackName);
@@ -180,7 +180,7 @@ int elSound::ResetStream(int ObjDS) {
 }
 
 int elSound::Streaming() {
-  using namespace el_sound;
+  using namespace el::sound;
   if (Ok == 0) return 0;
   for (int slot = 0; slot < kSlots; ++slot) {
     if (ListUse[slot] == 0 || SoundStream[slot].DataSize == 0) continue;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <optional>
 
-namespace el_sound {
+namespace el::sound {
 namespace {
 
 constexpr size_t kPcmFieldsBytes = 16;
@@ -91,4 +91,4 @@ bool ReadWave(ByteSource& source, WaveData* out) {
   return source.ReadAt(data->offset, out->samples.data(), data->size);
 }
 
-}  // namespace el_sound
+}  // namespace el::sound

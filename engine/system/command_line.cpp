@@ -3,13 +3,13 @@
 #include "engine/system/internal/sjis_text.h"
 #include "engine/system/internal/system.h"
 
-namespace el {
+namespace el::system {
 
 void CopyCommandLine(std::string_view command_line) {
   CopyWholeCharacters(_CommandLine, command_line);
 }
 
-}  // namespace el
+}  // namespace el::system
 
 char* elSystem::Parameter() {
   return _CommandLine;

@@ -75,6 +75,6 @@ void elSystem::CheckInstall(const char* FileName) {
   const bool has_line = std::fgets(line, sizeof(line), file) != nullptr;
   std::fclose(file);
   if (!has_line) return;
-  const std::string folder = el::InstallFolderFromLine(line);
-  el::CopyWholeCharacters(InstallDirectory, folder);
+  const std::string folder = el::system::InstallFolderFromLine(line);
+  el::system::CopyWholeCharacters(InstallDirectory, folder);
 }

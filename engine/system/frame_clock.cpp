@@ -27,7 +27,7 @@ int elSystem::SetWait(int No, int Time) {
 
 int elSystem::InitWait(int No) {
   if (!IsSlot(No)) return elDraw::Error("System::InitWait", "ウェイトNoが範囲外です", 0);
-  WaitTime[No - 1] = el::kClearedWait;
+  WaitTime[No - 1] = el::system::kClearedWait;
   return 1;
 }
 

@@ -11,7 +11,7 @@ int elSystem::KeyboardLock = 0;
 int elSystem::SystemKeyCheck = 0;
 int elSystem::StatusIME = 0;
 
-namespace el {
+namespace el::system {
 
 int AdvancePollState(int* state, bool down) {
   if (down) {
@@ -23,7 +23,7 @@ int AdvancePollState(int* state, bool down) {
   return *state;
 }
 
-}  // namespace el
+}  // namespace el::system
 
 namespace {
 
@@ -54,7 +54,7 @@ void ArmOnListedCode(unsigned first, va_list rest) {
 }  // namespace
 
 void elSystem::GetKey(unsigned Code, int* Flag) {
-  el::AdvancePollState(Flag, (platform::GetKeyState(Code) & kKeyDownBit) != 0);
+  el::system::AdvancePollState(Flag, (platform::GetKeyState(Code) & kKeyDownBit) != 0);
 }
 
 unsigned elSystem::CheckKey(unsigned Code, ...) {

@@ -7,7 +7,7 @@
 #include "platform/platform.h"
 
 int elSystem::Init() {
-  std::fill(std::begin(WaitTime), std::end(WaitTime), el::kClearedWait);
+  std::fill(std::begin(WaitTime), std::end(WaitTime), el::system::kClearedWait);
   // The frame-rate display measures from here. It cannot start before the
   // program's entry point: the clock is the platform's, and the platform is
   // set up by the entry point.

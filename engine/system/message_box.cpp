@@ -17,7 +17,7 @@ constexpr char kLineEnd[] = "\r\n";
 std::array<char, kTextBytes> ComposeText(const char* format, va_list args) {
   std::array<char, kTextBytes> text{};
   const size_t max_text = kTextBytes - sizeof(kLineEnd);
-  const size_t length = el::FormatWholeCharacters(text, max_text, format, args);
+  const size_t length = el::system::FormatWholeCharacters(text, max_text, format, args);
   std::memcpy(text.data() + length, kLineEnd, sizeof(kLineEnd));
   return text;
 }

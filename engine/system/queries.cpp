@@ -16,7 +16,7 @@ constexpr size_t kWeekBytes = 3;
 
 }  // namespace
 
-namespace el {
+namespace el::system {
 
 int VersionCode(PlatformFamily family, int major, int minor) {
   switch (family) {
@@ -33,7 +33,7 @@ int VersionCode(PlatformFamily family, int major, int minor) {
   return -1;
 }
 
-}  // namespace el
+}  // namespace el::system
 
 int elSystem::ColorBit() {
   return platform::CurrentBackend().DesktopBitsPerPixel();
@@ -45,7 +45,7 @@ int elSystem::WindowMode() {
 
 int elSystem::GetWindowsVersion() {
   // Not one of the version families the codes were made for.
-  return el::VersionCode(el::PlatformFamily::kOther, 0, 0);
+  return el::system::VersionCode(el::system::PlatformFamily::kOther, 0, 0);
 }
 
 void elSystem::GetDate(int* Year, int* Month, int* Day, char* Week) {
@@ -54,7 +54,7 @@ void elSystem::GetDate(int* Year, int* Month, int* Day, char* Week) {
   *Month = now.month;
   *Day = now.day;
   const int day_of_week = now.day_of_week >= 0 && now.day_of_week < 7 ? now.day_of_week : 0;
-  el::CopyWholeCharacters(std::span(Week, kWeekBytes), kDayNames[day_of_week]);
+  el::system::CopyWholeCharacters(std::span(Week, kWeekBytes), kDayNames[day_of_week]);
 }
 
 void elSystem::GetTime(int* Hour, int* Minute, int* Second) {
@@ -69,11 +69,12 @@ uint32_t elSystem::FreeDisk(char Drive) {
   // on.
   (void)Drive;
   const std::string& folder = platform::GameFolder();
-  return el::SaturateToU32(platform::FreeDiskBytes(folder.empty() ? std::string(".") : folder));
+  return el::system::SaturateToU32(
+      platform::FreeDiskBytes(folder.empty() ? std::string(".") : folder));
 }
 
 uint32_t elSystem::FreeMemory() {
-  return el::SaturateToU32(platform::AvailableMemoryBytes());
+  return el::system::SaturateToU32(platform::AvailableMemoryBytes());
 }
 
 void elSystem::SoundAdject() {

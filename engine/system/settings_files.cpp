@@ -33,7 +33,7 @@ int LoadNumber(const char* FileName) {
   std::string text(kMaxSettingsBytes, '\0');
   text.resize(std::fread(text.data(), 1, text.size(), file));
   std::fclose(file);
-  return el::ParseSettingsNumber(text).value_or(0);
+  return el::system::ParseSettingsNumber(text).value_or(0);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "engine/system/internal/sjis_text.h"
 #include "engine/system/internal/system.h"
 
-namespace el {
+namespace el::system {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::string InstallFolderFromLine(std::string_view line) {
   return std::string(line.substr(0, WholeCharacterPrefix(line, kInstallDirectoryBytes)));
 }
 
-}  // namespace el
+}  // namespace el::system

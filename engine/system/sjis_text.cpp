@@ -6,7 +6,7 @@
 
 #include "platform/encoding.h"
 
-namespace el {
+namespace el::system {
 
 size_t WholeCharacterPrefix(std::string_view text, size_t max_bytes) {
   const size_t limit = std::min(max_bytes, text.size());
@@ -43,4 +43,4 @@ size_t FormatWholeCharacters(std::span<char> out, size_t max_bytes, const char* 
   return kept;
 }
 
-}  // namespace el
+}  // namespace el::system

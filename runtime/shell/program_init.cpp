@@ -97,7 +97,7 @@ int elMutexCheck(const char* Name) {
 namespace runtime {
 
 void CopyCommandLine(std::string_view command_line) {
-  el::CopyWholeCharacters(_CommandLine, ToShiftJis(command_line));
+  el::system::CopyWholeCharacters(_CommandLine, ToShiftJis(command_line));
 }
 
 }  // namespace runtime

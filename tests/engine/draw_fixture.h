@@ -43,7 +43,7 @@ class DisplayTest : public ::testing::Test {
     fake->has_window = true;
     ResetDisplayState();
     platform::SetGameFolder(folder.Path().string() + "/");
-    const auto failure = draw_internal::OpenDisplay(640, 480, 1, &FakeDesktopBits);
+    const auto failure = el::draw::OpenDisplay(640, 480, 1, &FakeDesktopBits);
     ASSERT_FALSE(failure.has_value()) << failure->message;
   }
   void TearDown() override {

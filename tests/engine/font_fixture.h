@@ -18,7 +18,7 @@ class FontTest : public ::testing::Test {
   void SetUp() override {
     FakeBackend::Install();
     _FullScreen = 0;
-    ASSERT_FALSE(draw_internal::OpenDisplay(640, 480, 1, [] { return 16; }).has_value());
+    ASSERT_FALSE(el::draw::OpenDisplay(640, 480, 1, [] { return 16; }).has_value());
     elFont::Init();
     FrameTime = 0.0f;
   }

@@ -22,7 +22,7 @@ namespace sound_test {
 
 // What display set-up does right after elSound::Init.
 inline void ResetSoundTable() {
-  el_sound::ResetSoundTable();
+  el::sound::ResetSoundTable();
 }
 
 class SoundTest : public ::testing::Test {

@@ -72,7 +72,7 @@ class ScreenTest : public RuntimeTest {
     elSound::DestroyObject();
     elSound::Ok = 0;
     test_support::ResetDisplayState();
-    draw_internal::AllowExitAgain();
+    el::draw::AllowExitAgain();
     _CloseEvent = 0;
     ResetScreenTables();
     RuntimeTest::TearDown();

@@ -48,7 +48,7 @@ class StoryTest : public ::testing::Test {
     fake_->has_window = true;
     test_support::ResetDisplayState();
     platform::SetGameFolder(folder_.Path().string() + "/");
-    ASSERT_FALSE(draw_internal::OpenDisplay(640, 480, 1, &test_support::FakeDesktopBits));
+    ASSERT_FALSE(el::draw::OpenDisplay(640, 480, 1, &test_support::FakeDesktopBits));
     elDraw::SetSpriteColor(kWhite);
     elFont::Init();
     ASSERT_EQ(elSound::Init(), 1);

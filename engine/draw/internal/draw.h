@@ -10,7 +10,7 @@
 #include "engine/el.h"
 #include "platform/surface.h"
 
-namespace draw_internal {
+namespace el::draw {
 
 // Every surface of the display has the platform's display format.
 inline constexpr platform::PixelFormat kDisplayFormat = platform::PixelFormat::Rgb565();
@@ -78,4 +78,4 @@ std::optional<ClippedLayer> ClipLayer(int64_t px, int64_t py, int64_t x1, int64_
 // Reloads the pictures when a blit found a surface lost.
 void AfterBlit(platform::BltResult result);
 
-}  // namespace draw_internal
+}  // namespace el::draw

@@ -10,7 +10,7 @@
 
 #include "engine/common/byte_source.h"
 
-namespace draw_internal {
+namespace el::draw {
 
 struct ImagePackEntry {
   uint16_t width_px;
@@ -21,17 +21,17 @@ struct ImagePackEntry {
 
 // The first entry named `name` (compared byte for byte; pass it upper-cased
 // as the converter writes names). nullopt when the entries end first.
-std::optional<ImagePackEntry> FindImageEntry(el_common::ByteSource& pack, std::string_view name);
+std::optional<ImagePackEntry> FindImageEntry(el::common::ByteSource& pack, std::string_view name);
 
 // The entry's pixels, top row first. When the file ends inside them, every
 // missing pixel repeats the last one read (0 before the first). nullopt when
 // the entry claims more pixel bytes than the whole pack holds, so that no
 // lying size makes a picture larger than the file could ever have filled.
-std::optional<std::vector<uint16_t>> ReadImagePixels(el_common::ByteSource& pack,
+std::optional<std::vector<uint16_t>> ReadImagePixels(el::common::ByteSource& pack,
                                                      const ImagePackEntry& entry);
 
 // A source colour (0x00BBGGRR) as the converter stores it: 5 bits a channel,
 // red highest; pure black stays 0 and other colours never become 0.
 uint16_t PackPixel(uint32_t color_ref);
 
-}  // namespace draw_internal
+}  // namespace el::draw

@@ -7,7 +7,7 @@
 
 #include "engine/draw/internal/pixel16.h"
 
-namespace draw_internal {
+namespace el::draw {
 
 class LayerFrame {
  public:
@@ -63,4 +63,4 @@ int DrawLayer(int px, int py, int sprite, int x1, int y1, int x2, int y2, Rule r
   return 1;
 }
 
-}  // namespace draw_internal
+}  // namespace el::draw

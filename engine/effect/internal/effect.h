@@ -8,7 +8,7 @@
 
 #include "engine/el.h"
 
-namespace effect_internal {
+namespace el::effect {
 
 inline constexpr int kRandomListSize = 10000;
 
@@ -35,4 +35,4 @@ inline int Cool(int v, bool selected) {
   return selected && v > 0 ? v - 1 : v;
 }
 
-}  // namespace effect_internal
+}  // namespace el::effect

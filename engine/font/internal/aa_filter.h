@@ -8,7 +8,7 @@
 
 #include "engine/font/internal/layout.h"
 
-namespace elfont {
+namespace el::font {
 
 // A locked surface's pixels: 2, 3 or 4 bytes per pixel.
 struct PixelPlane {
@@ -47,4 +47,4 @@ bool ClipFilterArea(int px, int py, int x1, int y1, int x2, int y2, const Box& v
 void FilterHalf(const PixelPlane& source, const PixelPlane& output, const PixelPlane& background,
                 const FilterArea& area, const ChannelShifts& shifts);
 
-}  // namespace elfont
+}  // namespace el::font

@@ -9,7 +9,7 @@
 
 #include "engine/el.h"
 
-namespace elfont {
+namespace el::font {
 
 inline constexpr int kMaxCells = 3200;  // entries of elFont::TextPos
 // Coordinates are kept within this range so that no sum can overflow.
@@ -71,4 +71,4 @@ void LayOutAntialiased(std::string_view text, const Box& box, uint16_t effect, i
                        int scratch_width, const Colors& colors, LineTarget& target,
                        elFont::_textpos* cells, int* count);
 
-}  // namespace elfont
+}  // namespace el::font

@@ -6,7 +6,7 @@
 
 #include "engine/el.h"
 
-namespace elfont {
+namespace el::font {
 
 using CopyCell = std::function<void(const elFont::_textpos& rect)>;
 
@@ -15,4 +15,4 @@ using CopyCell = std::function<void(const elFont::_textpos& rect)>;
 int RevealStep(float wait, float frame_time, int font_count, const elFont::_textpos* cells,
                int* show_count, float* show_wait, const CopyCell& copy);
 
-}  // namespace elfont
+}  // namespace el::font

@@ -10,7 +10,7 @@
 #include "engine/font/internal/layout.h"
 #include "platform/font.h"
 
-namespace elfont {
+namespace el::font {
 
 inline constexpr int kFontSprite = 2;
 inline constexpr int kFontBufferSprite = 3;
@@ -45,4 +45,4 @@ class ContextTarget : public GlyphTarget {
   void Draw(int x, int y, std::string_view character, uint32_t color) override;
 };
 
-}  // namespace elfont
+}  // namespace el::font

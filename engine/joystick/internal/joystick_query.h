@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace el {
+namespace el::joystick {
 
 // The query flags the engine uses.
 inline constexpr uint32_t kJoyCenterFlags = 0x8FF;  // every axis, buttons, view, dead zone
@@ -24,4 +24,4 @@ bool QueryJoystick(int JoystickNo, uint32_t flags);
 // dead band runs from half the centre to one and a half times it.
 int StickDirection(uint32_t position, int center);
 
-}  // namespace el
+}  // namespace el::joystick

@@ -11,10 +11,10 @@
 #include "engine/common/pack_files.h"
 #include "engine/sound/internal/wave_reader.h"
 
-namespace el_sound {
+namespace el::sound {
 
-using el_common::kMaxPackNameLength;
-using el_common::UpperSjis;
+using el::common::kMaxPackNameLength;
+using el::common::UpperSjis;
 
 // The largest format record accepted: 18 bytes and the most extra bytes.
 inline constexpr uint32_t kMaxFormatRecordBytes = 18 + 0xFFFF;
@@ -38,4 +38,4 @@ bool ReadPackFormat(ByteSource& pack, const PackEntry& entry, std::vector<uint8_
 // The entry's format record and all its samples.
 bool ReadPackEntry(ByteSource& pack, const PackEntry& entry, WaveData* wave);
 
-}  // namespace el_sound
+}  // namespace el::sound

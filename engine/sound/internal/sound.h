@@ -12,7 +12,7 @@
 #include "engine/sound/internal/wave_reader.h"
 #include "platform/audio/sound_buffer.h"
 
-namespace el_sound {
+namespace el::sound {
 
 inline constexpr int kSlots = 70;
 inline constexpr int kMaxMixes = 10;
@@ -71,9 +71,9 @@ void StopMix(int slot, int mix);
 std::string GameFilePath(const char* name);
 
 // Opens a pack by its full path (as kept in elSound::PackFileName).
-using el_common::OpenPackFile;
+using el::common::OpenPackFile;
 
 // Reads the wave file at `path` (a resolved path).
 bool ReadWaveFile(const std::string& path, WaveData* wave);
 
-}  // namespace el_sound
+}  // namespace el::sound

@@ -2,9 +2,9 @@
 // table after starting the sound class) and the tests that start from it.
 #pragma once
 
-namespace el_sound {
+namespace el::sound {
 
 // Every slot empty, with one mix, no settings and no effect.
 void ResetSoundTable();
 
-}  // namespace el_sound
+}  // namespace el::sound

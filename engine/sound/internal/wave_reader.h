@@ -9,11 +9,11 @@
 #include "engine/el.h"
 #include "platform/audio/sound_buffer.h"
 
-namespace el_sound {
+namespace el::sound {
 
-using el_common::ByteSource;
-using el_common::FileSource;
-using el_common::SpanSource;
+using el::common::ByteSource;
+using el::common::FileSource;
+using el::common::SpanSource;
 
 // The largest sample data a sound buffer can hold; bigger data is refused
 // before anything is allocated for it.
@@ -42,4 +42,4 @@ tWAVEFORMATEX FormatHeader(const std::vector<uint8_t>& record);
 // head completed (extra count 0) when it is shorter.
 std::vector<uint8_t> CompleteFormatRecord(const uint8_t* record, size_t bytes);
 
-}  // namespace el_sound
+}  // namespace el::sound

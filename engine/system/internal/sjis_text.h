@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace el {
+namespace el::system {
 
 // Length of the longest start of `text`, at most `max_bytes` long, made of
 // whole characters. A lead byte whose trail byte is missing is not whole.
@@ -24,4 +24,4 @@ size_t CopyWholeCharacters(std::span<char> out, std::string_view text);
 size_t FormatWholeCharacters(std::span<char> out, size_t max_bytes, const char* format,
                              va_list args);
 
-}  // namespace el
+}  // namespace el::system

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace el {
+namespace el::system {
 
 // The value of a cleared wait slot: an ordinary absolute deadline.
 inline constexpr uint32_t kClearedWait = 999999999;
@@ -43,4 +43,4 @@ std::string InstallFolderFromLine(std::string_view line);
 // when it is longer than the buffer.
 void CopyCommandLine(std::string_view command_line);
 
-}  // namespace el
+}  // namespace el::system

@@ -31,7 +31,7 @@ TEST(DrawPackPixels, SourceColoursBecomeFifteenBitsWithBlackReserved) {
     uint16_t stored;
   } cases[] = {{0x000000, 0},      {0x040404, 0x0001}, {0xFFFFFF, 0x7FFF},
                {0x0000FF, 0x7C00}, {0x00FF00, 0x03E0}, {0x100800, 0x0020 | 0x0002}};
-  for (const auto& c : cases) EXPECT_EQ(draw_internal::PackPixel(c.color_ref), c.stored);
+  for (const auto& c : cases) EXPECT_EQ(el::draw::PackPixel(c.color_ref), c.stored);
 }
 
 class DrawPack : public DisplayTest {

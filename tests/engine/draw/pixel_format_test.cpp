@@ -42,7 +42,7 @@ TEST(DrawPixelFormat, DerivesMasksForEveryDisplayFormat) {
        0xFFFFFF},
   };
   for (const FormatCase& c : cases) {
-    ASSERT_TRUE(draw_internal::ReadPixelFormat(c.format));
+    ASSERT_TRUE(el::draw::ReadPixelFormat(c.format));
     const uint32_t bits[] = {elDraw::BitR, elDraw::BitG, elDraw::BitB};
     const uint16_t shifts[] = {elDraw::ShiftR, elDraw::ShiftG, elDraw::ShiftB};
     const uint16_t shifts2[] = {elDraw::ShiftR2, elDraw::ShiftG2, elDraw::ShiftB2};
@@ -54,11 +54,11 @@ TEST(DrawPixelFormat, DerivesMasksForEveryDisplayFormat) {
     EXPECT_EQ(elDraw::WhiteRGB, c.white);
     EXPECT_EQ(elDraw::MaskG, c.format.g_mask);
   }
-  EXPECT_FALSE(draw_internal::ReadPixelFormat({8, 0, 0, 0}));  // a palette mode
+  EXPECT_FALSE(el::draw::ReadPixelFormat({8, 0, 0, 0}));  // a palette mode
 }
 
 TEST(DrawPixelFormat, RotateDataHoldsTheTruncatedSineOfItsPrecision) {
-  draw_internal::FillRotateData();
+  el::draw::FillRotateData();
   const std::pair<int, int> telling[] = {{0, 0},     {30, 179},   {90, 360},   {150, 179},
                                          {180, 0},   {210, -179}, {270, -360}, {330, -180},
                                          {390, 180}, {449, 359}};
@@ -66,8 +66,8 @@ TEST(DrawPixelFormat, RotateDataHoldsTheTruncatedSineOfItsPrecision) {
 }
 
 TEST(DrawPixelFormat, BlendTablesFollowTheirFormulasOnFiveSixFive) {
-  ASSERT_TRUE(draw_internal::ReadPixelFormat(platform::PixelFormat::Rgb565()));
-  draw_internal::FillSixteenBitTables();
+  ASSERT_TRUE(el::draw::ReadPixelFormat(platform::PixelFormat::Rgb565()));
+  el::draw::FillSixteenBitTables();
   auto at = [](int c, int b, int i, int j) { return c * 32768 + b * 1024 + i * 32 + j; };
   // Level 0 keeps i, level 31 gives j; green lands on its top five bits.
   EXPECT_EQ(elDraw::BlendList[at(0, 0, 20, 7)], 20 << 11);
@@ -85,8 +85,8 @@ TEST(DrawPixelFormat, BlendTablesFollowTheirFormulasOnFiveSixFive) {
 }
 
 TEST(DrawPixelFormat, GetRgbReducesEveryChannelToFiveBits) {
-  ASSERT_TRUE(draw_internal::ReadPixelFormat(platform::PixelFormat::Rgb565()));
-  draw_internal::FillSixteenBitTables();
+  ASSERT_TRUE(el::draw::ReadPixelFormat(platform::PixelFormat::Rgb565()));
+  el::draw::FillSixteenBitTables();
   const elDraw::_getrgb white = elDraw::GetRGB[0xFFFF];
   EXPECT_EQ(white.r, 31);
   EXPECT_EQ(white.g, 31);
@@ -98,8 +98,8 @@ TEST(DrawPixelFormat, GetRgbReducesEveryChannelToFiveBits) {
 
   // 5-5-5 reaches only the entries with bit 15 clear.
   for (auto& e : elDraw::GetRGB) e = {};
-  ASSERT_TRUE(draw_internal::ReadPixelFormat(platform::PixelFormat::Rgb555()));
-  draw_internal::FillSixteenBitTables();
+  ASSERT_TRUE(el::draw::ReadPixelFormat(platform::PixelFormat::Rgb555()));
+  el::draw::FillSixteenBitTables();
   EXPECT_EQ(elDraw::GetRGB[0x7FFF].g, 31);
   EXPECT_EQ(elDraw::GetRGB[0x8000 | 0x7FFF].g, 0);
   EXPECT_EQ(elDraw::BlendList[1 * 32768 + 31 * 1024 + 0 * 32 + 9], 9 << 5);

@@ -140,7 +140,7 @@ TEST_F(DrawPresent, ShowFpsMeasuresOverTwoSecondWindows) {
 class DrawSaveBitmap : public DisplayTest {};
 
 TEST_F(DrawSaveBitmap, WritesTheTwentyFourBitLayoutBottomUp) {
-  ASSERT_TRUE(draw_internal::ReadPixelFormat(DDBack->Format()));
+  ASSERT_TRUE(el::draw::ReadPixelFormat(DDBack->Format()));
   elDraw::ColorFill(0, 0, 640, 480, 0xF800);  // red everywhere
   elDraw::ColorFill(0, 0, 1, 1, 0x07E0);      // green top-left
   elDraw::ColorFill(637, 1, 638, 2, 0x001F);  // blue at the end of row 1

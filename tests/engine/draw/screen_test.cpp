@@ -21,7 +21,7 @@ class DrawScreen : public ::testing::Test {
   void TearDown() override {
     test_support::ResetDisplayState();
     platform::ResetDisplayDrivers();
-    draw_internal::AllowExitAgain();
+    el::draw::AllowExitAgain();
     _CloseEvent = 0;
     platform::ResetBackend();
   }
@@ -157,7 +157,7 @@ TEST_F(DrawScreen, ExitRunsOnceAndClosesTheWindowUnlessItIsClosingAlready) {
   EXPECT_EQ(elDraw::Exit(), 1);
   EXPECT_FALSE(platform::PeekMessage(&m));
 
-  draw_internal::AllowExitAgain();
+  el::draw::AllowExitAgain();
   _CloseEvent = 1;  // the close came from the window itself
   EXPECT_EQ(elDraw::Exit(), 1);
   EXPECT_FALSE(platform::PeekMessage(&m));

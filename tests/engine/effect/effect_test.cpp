@@ -110,8 +110,8 @@ TEST_F(Effect, TheWalkRestartsAtARandomEntryOfTheFirstThousand) {
   std::srand(77);
   const int expected = std::rand() % 1000;
   std::srand(77);
-  EXPECT_EQ(effect_internal::NextIndex(9999), expected);
-  EXPECT_EQ(effect_internal::NextIndex(41), 42);
+  EXPECT_EQ(el::effect::NextIndex(9999), expected);
+  EXPECT_EQ(el::effect::NextIndex(41), 42);
 }
 
 TEST_F(Effect, ZoomMagnifiesThroughTheBufferSprite) {

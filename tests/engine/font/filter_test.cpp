@@ -8,8 +8,8 @@
 
 namespace {
 
-using elfont::FilterArea;
-using elfont::PixelPlane;
+using el::font::FilterArea;
+using el::font::PixelPlane;
 
 struct Buffer {
   Buffer(int w, int h, int bytes) : data(static_cast<size_t>(w) * h * bytes), plane{} {
@@ -33,12 +33,12 @@ struct Buffer {
   PixelPlane plane;
 };
 
-constexpr elfont::ChannelShifts k565{11, 6, 0};
+constexpr el::font::ChannelShifts k565{11, 6, 0};
 
 // Filters the whole 8 x 8 source into a 4 x 4 output at (0, 0).
 void Filter(const Buffer& source, Buffer& output, const Buffer& background) {
   const FilterArea area{0, 0, 4, 4, {0, 0, 8, 8}};
-  elfont::FilterHalf(source.plane, output.plane, background.plane, area, k565);
+  el::font::FilterHalf(source.plane, output.plane, background.plane, area, k565);
 }
 
 struct ChannelCase {
@@ -78,34 +78,34 @@ TEST(FontFilter, SamplesOutsideTheSourceRectangleAreNotTaken) {
   Buffer source(8, 8, 4), output(4, 4, 4), background(4, 4, 4);
   source.Set(2, 0, 0xFFFFFF);  // right of the rectangle (0, 0)-(2, 2)
   const FilterArea area{0, 0, 1, 1, {0, 0, 2, 2}};
-  elfont::FilterHalf(source.plane, output.plane, background.plane, area, k565);
+  el::font::FilterHalf(source.plane, output.plane, background.plane, area, k565);
   EXPECT_EQ(output.Get(0, 0), 0u);
   source.Set(1, 1, 0xFFFFFF);
-  elfont::FilterHalf(source.plane, output.plane, background.plane, area, k565);
+  el::font::FilterHalf(source.plane, output.plane, background.plane, area, k565);
   EXPECT_EQ(output.Get(0, 0), 0x3F3F3Fu);
 }
 
 TEST(FontFilter, ClippingToTheVirtualScreen) {
   FilterArea area;
   // Right and bottom edges shorten the output.
-  ASSERT_TRUE(elfont::ClipFilterArea(630, 470, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
+  ASSERT_TRUE(el::font::ClipFilterArea(630, 470, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
   EXPECT_EQ(area.ex, 10);
   EXPECT_EQ(area.ey, 10);
   // A cut at the left moves the source two pixels per output pixel.
-  ASSERT_TRUE(elfont::ClipFilterArea(-5, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
+  ASSERT_TRUE(el::font::ClipFilterArea(-5, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
   EXPECT_EQ(area.px, 0);
   EXPECT_EQ(area.source.x1, 10);
   EXPECT_EQ(area.ex, 15);
   // Wholly outside: nothing to draw.
-  EXPECT_FALSE(elfont::ClipFilterArea(700, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
-  EXPECT_FALSE(elfont::ClipFilterArea(-50, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
+  EXPECT_FALSE(el::font::ClipFilterArea(700, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
+  EXPECT_FALSE(el::font::ClipFilterArea(-50, 0, 0, 0, 40, 40, {0, 0, 640, 480}, &area));
 }
 
 TEST(FontFilter, NeverWritesOutsideTheOutputPlane) {
   Buffer source(8, 8, 2), output(4, 4, 2), background(4, 4, 2);
   source.Fill(0xFFFF);
   const FilterArea area{2, 2, 4, 4, {0, 0, 8, 8}};  // reaches past the output
-  elfont::FilterHalf(source.plane, output.plane, background.plane, area, k565);
+  el::font::FilterHalf(source.plane, output.plane, background.plane, area, k565);
   EXPECT_EQ(output.Get(3, 3), 0xFFDFu);
   EXPECT_EQ(output.Get(1, 1), 0u);
 }

@@ -10,8 +10,8 @@
 
 namespace {
 
-using elfont::Box;
-using elfont::Colors;
+using el::font::Box;
+using el::font::Colors;
 using test_support::Sjis;
 
 struct DrawCall {
@@ -28,10 +28,10 @@ struct FlushCall {
 
 // A font whose double-byte characters are `em` square and one-byte
 // characters half as wide; it records every draw and flush.
-class RecordingTarget : public elfont::LineTarget {
+class RecordingTarget : public el::font::LineTarget {
  public:
   explicit RecordingTarget(int em) : em_(em) {}
-  elfont::Extent Measure(std::string_view c) override {
+  el::font::Extent Measure(std::string_view c) override {
     ++measures;
     return {c.size() == 2 ? em_ : em_ / 2, em_};
   }
@@ -63,10 +63,10 @@ constexpr Colors kColors{RecordingTarget::kText, RecordingTarget::kBack};
 
 struct Positioned {
   RecordingTarget target{16};
-  elFont::_textpos cells[elfont::kMaxCells + 1] = {};
+  elFont::_textpos cells[el::font::kMaxCells + 1] = {};
   int count = 0;
   void Run(const std::string& utf8, Box box, uint16_t effect = 0, int height = 16) {
-    elfont::LayOutPositioned(Sjis(utf8), box, effect, height, kColors, target, cells, &count);
+    el::font::LayOutPositioned(Sjis(utf8), box, effect, height, kColors, target, cells, &count);
   }
 };
 
@@ -135,7 +135,7 @@ TEST(FontPositioned, OnlyTheFirstLineWhenTheBoxHoldsTwoPitchesOrLess) {
 
 TEST(FontPositioned, ACharacterWiderThanTheBoxIsNeverDrawnAndStopsQuickly) {
   Positioned p;
-  p.Run("あい", {0, 0, 10, elfont::kCoordinateLimit});
+  p.Run("あい", {0, 0, 10, el::font::kCoordinateLimit});
   EXPECT_TRUE(p.target.draws.empty());
   EXPECT_EQ(p.count, 1);
   EXPECT_LE(p.target.measures, 2);
@@ -169,35 +169,36 @@ TEST(FontPositioned, TheLinePitchGrowsWithATallerCharacter) {
 TEST(FontPositioned, LongTextsStopAtTheEndOfTheCellTable) {
   Positioned p;
   elFont::_textpos sentinel{-1, -1, -1, -1};
-  p.cells[elfont::kMaxCells] = sentinel;
+  p.cells[el::font::kMaxCells] = sentinel;
   p.Run(std::string(5000, 'x'), {0, 0, 40000, 40000});
-  EXPECT_EQ(p.count, elfont::kMaxCells);
-  EXPECT_EQ(p.target.TextDraws().size(), static_cast<size_t>(elfont::kMaxCells - 1));
-  EXPECT_TRUE(SameRect(p.cells[elfont::kMaxCells], -1, -1, -1, -1));
+  EXPECT_EQ(p.count, el::font::kMaxCells);
+  EXPECT_EQ(p.target.TextDraws().size(), static_cast<size_t>(el::font::kMaxCells - 1));
+  EXPECT_TRUE(SameRect(p.cells[el::font::kMaxCells], -1, -1, -1, -1));
 }
 
 TEST(FontPositioned, ALeadByteAtTheEndStandsAlone) {
-  EXPECT_EQ(elfont::CharAt(std::string_view("a\x82", 2), 1), std::string_view("\x82", 1));
-  EXPECT_EQ(elfont::CharAt(std::string_view("\x82\xA0", 2), 0).size(), 2u);
+  EXPECT_EQ(el::font::CharAt(std::string_view("a\x82", 2), 1), std::string_view("\x82", 1));
+  EXPECT_EQ(el::font::CharAt(std::string_view("\x82\xA0", 2), 0).size(), 2u);
   Positioned p;
-  elfont::LayOutPositioned(std::string_view("a\x82", 2), {0, 0, 300, 300}, 0, 16, kColors, p.target,
-                           p.cells, &p.count);
+  el::font::LayOutPositioned(std::string_view("a\x82", 2), {0, 0, 300, 300}, 0, 16, kColors,
+                             p.target, p.cells, &p.count);
   EXPECT_EQ(p.count, 3);
 }
 
 TEST(FontPositioned, NearBlackColoursAreLifted) {
-  EXPECT_EQ(elfont::LiftNearBlack(0x000000), 0x101010u);
-  EXPECT_EQ(elfont::LiftNearBlack(0x0F0F0F), 0x101010u);
-  EXPECT_EQ(elfont::LiftNearBlack(0x100000), 0x100000u);
-  EXPECT_EQ(elfont::LiftNearBlack(0x000010), 0x000010u);
+  EXPECT_EQ(el::font::LiftNearBlack(0x000000), 0x101010u);
+  EXPECT_EQ(el::font::LiftNearBlack(0x0F0F0F), 0x101010u);
+  EXPECT_EQ(el::font::LiftNearBlack(0x100000), 0x100000u);
+  EXPECT_EQ(el::font::LiftNearBlack(0x000010), 0x000010u);
 }
 
 struct Antialiased {
   RecordingTarget target{32};  // double size of a 16-pixel font
-  elFont::_textpos cells[elfont::kMaxCells] = {};
+  elFont::_textpos cells[el::font::kMaxCells] = {};
   int count = 0;
   void Run(const std::string& utf8, Box box, uint16_t effect = 0, int scratch = 640) {
-    elfont::LayOutAntialiased(Sjis(utf8), box, effect, 32, scratch, kColors, target, cells, &count);
+    el::font::LayOutAntialiased(Sjis(utf8), box, effect, 32, scratch, kColors, target, cells,
+                                &count);
   }
 };
 
@@ -255,10 +256,10 @@ TEST(FontAntialiased, ShadowOffsetsAreDoubleSize) {
 
 TEST(FontAntialiased, CharactersThatCanNeverFitStopTheDrawing) {
   Antialiased narrow;
-  narrow.Run("ああ", {0, 0, 10, elfont::kCoordinateLimit});
+  narrow.Run("ああ", {0, 0, 10, el::font::kCoordinateLimit});
   EXPECT_LE(narrow.target.measures, 2);
   Antialiased scratch;
-  scratch.Run("ああ", {0, 0, 1000, elfont::kCoordinateLimit}, 0, 20);
+  scratch.Run("ああ", {0, 0, 1000, el::font::kCoordinateLimit}, 0, 20);
   EXPECT_LE(scratch.target.measures, 2);
   EXPECT_EQ(scratch.count, 1);
 }

@@ -16,8 +16,8 @@ struct Reveal {
   std::vector<int> copied_x2;  // right edge of each copied rectangle
   int Step(float wait, float frame_time) {
     copied_x2.clear();
-    return elfont::RevealStep(wait, frame_time, font_count, cells, &show_count, &show_wait,
-                              [&](const elFont::_textpos& r) { copied_x2.push_back(r.X2); });
+    return el::font::RevealStep(wait, frame_time, font_count, cells, &show_count, &show_wait,
+                                [&](const elFont::_textpos& r) { copied_x2.push_back(r.X2); });
   }
 };
 

@@ -69,9 +69,9 @@ class HeadlessSoundTest : public ::testing::Test {
     elMusic::Stop();
     elSound::DestroyObject();
     platform::ResetBackend();  // closes the audio file
-    const auto file = el_common::FileSource::Open((folder_.Path() / "out.wav").string());
-    el_sound::WaveData wave;
-    EXPECT_TRUE(file && el_sound::ReadWave(*file, &wave));
+    const auto file = el::common::FileSource::Open((folder_.Path() / "out.wav").string());
+    el::sound::WaveData wave;
+    EXPECT_TRUE(file && el::sound::ReadWave(*file, &wave));
     std::vector<int16_t> left;
     for (size_t i = 0; i + 3 < wave.samples.size(); i += 4)
       left.push_back(static_cast<int16_t>(wave.samples[i] | wave.samples[i + 1] << 8));

@@ -27,7 +27,7 @@ TEST(SoundPackNames, UpperCasingLeavesDoubleByteCharactersAlone) {
        "a"},  // 'a' is the second byte of a character here
       {"", ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(el_sound::UpperSjis(c.in), c.out) << c.in;
+  for (const Case& c : cases) EXPECT_EQ(el::sound::UpperSjis(c.in), c.out) << c.in;
 }
 
 TEST_F(SoundTest, ConvertPacksAFolderUnderUpperCaseNamesAndLoadPackFindsThem) {

@@ -21,10 +21,10 @@ using test_support::RiffWave;
 using test_support::U16;
 using test_support::U32;
 
-bool Read(const std::string& file, el_sound::WaveData* wave) {
-  el_sound::SpanSource source(
+bool Read(const std::string& file, el::sound::WaveData* wave) {
+  el::sound::SpanSource source(
       std::span(reinterpret_cast<const uint8_t*>(file.data()), file.size()));
-  return el_sound::ReadWave(source, wave);
+  return el::sound::ReadWave(source, wave);
 }
 
 const std::string kSamples = "\x01\x02\x03\x04\x05\x06";
@@ -45,7 +45,7 @@ TEST(WaveReader, AcceptsTheChunkLayoutsOfTheFormat) {
        "RIFF" + U32(0xFFFFFFF0) + "WAVE" + kFmt + RiffChunk("data", kSamples)},
   };
   for (const Case& c : cases) {
-    el_sound::WaveData wave;
+    el::sound::WaveData wave;
     ASSERT_TRUE(Read(c.file, &wave)) << c.what;
     EXPECT_EQ(std::string(wave.samples.begin(), wave.samples.end()), kSamples) << c.what;
     ASSERT_EQ(wave.format_record.size(), 18u) << c.what;
@@ -65,7 +65,7 @@ TEST(WaveReader, KeepsTheExtraBytesOfOtherFormats) {
       RiffWave(RiffChunk("fmt ", PcmFields(1, 22050, 8, 2) +
                                      U16(static_cast<uint16_t>(extra.size())) + extra) +
                RiffChunk("data", kSamples));
-  el_sound::WaveData wave;
+  el::sound::WaveData wave;
   ASSERT_TRUE(Read(file, &wave));
   ASSERT_EQ(wave.format_record.size(), 18 + extra.size());
   EXPECT_EQ(wave.Header().wFormatTag, 2);
@@ -98,7 +98,7 @@ TEST(WaveReader, RefusesBrokenAndLyingFiles) {
       {"RIFF size hides data", "RIFF" + U32(4 + 24) + "WAVE" + kFmt + data},
   };
   for (const Case& c : cases) {
-    el_sound::WaveData wave;
+    el::sound::WaveData wave;
     EXPECT_FALSE(Read(c.file, &wave)) << c.what;
     EXPECT_LT(wave.samples.capacity(), 1u << 20) << c.what;
   }

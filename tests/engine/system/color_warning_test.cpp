@@ -23,13 +23,13 @@ class ColorWarning : public test_support::SystemTest {
     elSystem::InstallDirectory[0] = '\0';
     _FullScreen = 0;
     _CloseEvent = 0;
-    draw_internal::AllowExitAgain();
+    el::draw::AllowExitAgain();
     elDraw::ColorBit = 16;
     fake->desktop_bpp = 8;
   }
   void TearDown() override {
     _CloseEvent = 0;
-    draw_internal::AllowExitAgain();
+    el::draw::AllowExitAgain();
     SystemTest::TearDown();
   }
   test_support::TempFolder temp;
@@ -69,7 +69,7 @@ TEST_F(ColorWarning, NoOrNoQuestionClosesTheProgram) {
   EXPECT_FALSE(std::filesystem::exists(temp.Path() / "screen.dat"));
 
   _CloseEvent = 0;
-  draw_internal::AllowExitAgain();
+  el::draw::AllowExitAgain();
   fake->boxes.clear();
   EXPECT_EQ(elSystem::WarningColorBit(""), 0);
   EXPECT_EQ(fake->boxes.size(), 1u);  // the warning only

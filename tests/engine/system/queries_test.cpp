@@ -10,7 +10,7 @@
 
 namespace {
 
-using el::PlatformFamily;
+using el::system::PlatformFamily;
 using test_support::Sjis;
 
 TEST(SystemVersion, CodesByFamilyAndVersion) {
@@ -26,7 +26,7 @@ TEST(SystemVersion, CodesByFamilyAndVersion) {
       {PlatformFamily::kNt, 4, 0, 4000},        {PlatformFamily::kOther, 6, 1, -1},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(el::VersionCode(c.family, c.major, c.minor), c.code)
+    EXPECT_EQ(el::system::VersionCode(c.family, c.major, c.minor), c.code)
         << static_cast<int>(c.family) << " " << c.major << "." << c.minor;
   }
   // This system is none of those families.
@@ -43,7 +43,7 @@ TEST(ByteCounts, SaturateAtTheLargest32BitValueInsteadOfWrapping) {
                {0x100000000ull, 0xFFFFFFFFu},  // 4 GiB would wrap to 0
                {0x140000123ull, 0xFFFFFFFFu},
                {UINT64_MAX, 0xFFFFFFFFu}};
-  for (const Case& c : cases) EXPECT_EQ(el::SaturateToU32(c.bytes), c.result) << c.bytes;
+  for (const Case& c : cases) EXPECT_EQ(el::system::SaturateToU32(c.bytes), c.result) << c.bytes;
 }
 
 class SystemQueries : public test_support::SystemTest {};

@@ -26,7 +26,7 @@ TEST(SjisText, PrefixNeverEndsInsideADoubleByteCharacter) {
       {"", 5, 0},       {ka, 0, 0},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(el::WholeCharacterPrefix(c.text, c.max_bytes), c.expected)
+    EXPECT_EQ(el::system::WholeCharacterPrefix(c.text, c.max_bytes), c.expected)
         << c.text.size() << " bytes, max " << c.max_bytes;
   }
 }
@@ -34,9 +34,9 @@ TEST(SjisText, PrefixNeverEndsInsideADoubleByteCharacter) {
 TEST(SjisText, CopyFitsTheBufferWithItsTerminator) {
   char buffer[6];
   std::memset(buffer, '#', sizeof(buffer));
-  EXPECT_EQ(el::CopyWholeCharacters(buffer, "abcdefgh"), 5u);
+  EXPECT_EQ(el::system::CopyWholeCharacters(buffer, "abcdefgh"), 5u);
   EXPECT_STREQ(buffer, "abcde");
-  EXPECT_EQ(el::CopyWholeCharacters(buffer, "abcd" + Sjis("か")), 4u);
+  EXPECT_EQ(el::system::CopyWholeCharacters(buffer, "abcd" + Sjis("か")), 4u);
   EXPECT_STREQ(buffer, "abcd");
 }
 
@@ -64,7 +64,8 @@ TEST(SettingsNumber, ReadsOneDecimalIntegerAfterWhiteSpace) {
       {std::string(5000, '9'), INT_MAX},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(el::ParseSettingsNumber(c.text), c.expected) << '"' << c.text.substr(0, 30) << '"';
+    EXPECT_EQ(el::system::ParseSettingsNumber(c.text), c.expected)
+        << '"' << c.text.substr(0, 30) << '"';
   }
 }
 
@@ -86,16 +87,16 @@ TEST(InstallFolderLine, DropsOneLineEndAndOneTrailingSeparator) {
       {std::string(300, 'a'), std::string(255, 'a')},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(el::InstallFolderFromLine(c.line), c.folder) << c.line.substr(0, 30);
+    EXPECT_EQ(el::system::InstallFolderFromLine(c.line), c.folder) << c.line.substr(0, 30);
   }
 }
 
 TEST(CommandLine, CopyIsCutToTheBufferBetweenCharacters) {
-  el::CopyCommandLine("game.exe -x");
+  el::system::CopyCommandLine("game.exe -x");
   EXPECT_STREQ(elSystem::Parameter(), "game.exe -x");
   std::string wide;
   for (int i = 0; i < 200; ++i) wide += Sjis("か");
-  el::CopyCommandLine("ab" + wide);  // 255 bytes would end inside a character
+  el::system::CopyCommandLine("ab" + wide);  // 255 bytes would end inside a character
   EXPECT_EQ(std::string(elSystem::Parameter()), ("ab" + wide).substr(0, 254));
 }
 
