@@ -313,4 +313,20 @@ TEST_F(DrawLayerEffects, EmptyClipReturnsOneAndLockFailuresZero) {
   DDBack->Unlock();
 }
 
+// Rectangles inverted across the whole int range draw nothing, and a zoom
+// that sends every position but the centre's beyond the picture shows only
+// that one (reading nothing outside the picture).
+TEST_F(DrawLayerEffects, RotationsOfImpossibleRectanglesOrZoomsDrawNothing) {
+  const int n = Numbered(4, 2);
+  constexpr int kBig = 2147483647, kSmall = -kBig - 1;
+  Fill(kBlue);
+  EXPECT_EQ(elDraw::RotateLayer(10, 10, 14, 12, n, kBig, kBig, kSmall, kSmall, 0), 1);
+  EXPECT_EQ(elDraw::TileRotateLayer(10, 10, 14, 12, n, kBig, 0, kSmall, 2, 0), 1);
+  EXPECT_EQ(elDraw::ZoomRotateLayer(10, 10, 14, 12, n, 0, 0, 4, 2, 0, 1e-30f), 1);
+  EXPECT_EQ(elDraw::TileZoomRotateLayer(10, 10, 14, 12, n, 0, 0, 4, 2, 0, 1e-30f), 1);
+  for (int y = 10; y < 12; ++y)
+    for (int x = 10; x < 14; ++x)
+      EXPECT_EQ(Back(x, y), x == 12 && y == 11 ? N(0, 0) : kBlue) << x << "," << y;
+}
+
 }  // namespace
