@@ -40,7 +40,7 @@ int Rotate(int px1, int py1, int px2, int py2, int sprite, int x1, int y1, int x
     return style.zoom ? static_cast<int64_t>(static_cast<float>(size) * zoom) : int64_t{size};
   };
   const el::draw::InverseRotation rotation(w, h, (w - scaled(sw)) >> 1, (h - scaled(sh)) >> 1,
-                                                angle);
+                                           angle);
   const el::draw::Span2D area = el::draw::WritableArea(back, px1, py1, px2, py2);
   for (int64_t y = area.top; y < area.bottom; ++y) {
     const int64_t r = y - py1;
