@@ -23,9 +23,15 @@ int Tint(int channel, float factor) {
 // A zoomed source position folded into the picture, or nothing when the
 // zoom sends it beyond all measure.
 std::optional<int> ZoomedFold(int64_t p, float zoom, int size) {
-  const auto q = el::draw::Truncated(static_cast<float>(p) / zoom);
-  if (!q) return std::nullopt;
-  return static_cast<int>(std::llabs(*q) % size);
+  const float q = static_cast<float>(p) / zoom;
+  // Positions within the picture's reach take the quick 32-bit remainder.
+  if (std::fabs(q) < 2147483648.0f) {
+    const auto v = static_cast<uint32_t>(std::abs(static_cast<int>(q)));
+    return static_cast<int>(v < static_cast<uint32_t>(size) ? v : v % static_cast<uint32_t>(size));
+  }
+  const auto whole = el::draw::Truncated(q);
+  if (!whole) return std::nullopt;
+  return static_cast<int>(std::llabs(*whole) % size);
 }
 
 // The first multiple of `step` (>= 1) at or after `from`, not below 0.
