@@ -8,7 +8,7 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz demo clean format
+.PHONY: all deps build run test test-asan bench fuzz demo gallery clean format
 
 all: build
 
@@ -27,6 +27,10 @@ demo: build
 # Plays the bundled demo game in a window.
 run: demo
 	./$(BUILD)/aoat-player --window --scale 2 $(BUILD)/demo-game
+
+# Every layer and procedural effect on one test picture: build/effects.png.
+gallery: build
+	./$(BUILD)/effects-gallery $(BUILD)/effects.png
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -6,6 +6,8 @@
 
 #include "engine/draw/internal/draw.h"
 #include "engine/draw/internal/layer_frame.h"
+#include "engine/draw/internal/layer_math.h"
+#include "engine/draw/internal/layer_rotation.h"
 
 namespace {
 
@@ -29,39 +31,33 @@ int Rotate(int px1, int py1, int px2, int py2, int sprite, int x1, int y1, int x
   if (!source.Ok()) return 0;
   pixel16::Lock back(DDBack.get());
   if (!back.Ok()) return 0;
-  // The picture is the part of the rectangle the sprite has.
-  x1 = std::max(x1, 0), y1 = std::max(y1, 0);
-  x2 = std::min(x2, source.Width()), y2 = std::min(y2, source.Height());
-  const int sw = x2 - x1, sh = y2 - y1;
-  if (sw <= 0 || sh <= 0) return 1;
+  const el::draw::Span2D picture = el::draw::PictureArea(source, x1, y1, x2, y2);
+  if (picture.Width() <= 0 || picture.Height() <= 0) return 1;
+  const auto sw = static_cast<int>(picture.Width()), sh = static_cast<int>(picture.Height());
   const int64_t w = int64_t{px2} - px1, h = int64_t{py2} - py1;
-  const int64_t cx = w >> 1, cy = h >> 1;
   const float zoom = style.zoom.value_or(1.0f);
   const auto scaled = [&](int size) {
     return style.zoom ? static_cast<int64_t>(static_cast<float>(size) * zoom) : int64_t{size};
   };
-  const int64_t ox = (w - scaled(sw)) >> 1, oy = (h - scaled(sh)) >> 1;
-  const int a = ((angle % 360) + 360) % 360;
-  const int64_t s = elDraw::RotateData[a], k = elDraw::RotateData[a + 90];
-  // Only destination pixels inside the virtual screen (and the surface).
-  const int64_t left = std::max<int64_t>({px1, elDraw::Vx1, 0});
-  const int64_t right = std::min<int64_t>({px2, elDraw::Vx2, back.Width()});
-  const int64_t top = std::max<int64_t>({py1, elDraw::Vy1, 0});
-  const int64_t bottom = std::min<int64_t>({py2, elDraw::Vy2, back.Height()});
-  for (int64_t y = top; y < bottom; ++y) {
+  const el::draw::InverseRotation rotation(w, h, (w - scaled(sw)) >> 1, (h - scaled(sh)) >> 1,
+                                           angle);
+  const el::draw::Span2D area = el::draw::WritableArea(back, px1, py1, px2, py2);
+  for (int64_t y = area.top; y < area.bottom; ++y) {
     const int64_t r = y - py1;
     uint16_t* dst = back.Row(static_cast<int>(y));
-    for (int64_t x = left; x < right; ++x) {
+    for (int64_t x = area.left; x < area.right; ++x) {
       const int64_t c = x - px1;
-      int64_t u = (360 * cx + (c - cx) * k - (r - cy) * s) / 360 - ox;
-      int64_t v = (360 * cy + (c - cx) * s + (r - cy) * k) / 360 - oy;
+      std::optional<int64_t> u = rotation.U(c, r), v = rotation.V(c, r);
+      // A tiny zoom sends the position beyond any picture.
       if (style.zoom) {
-        u = static_cast<int64_t>(static_cast<float>(u) / zoom);
-        v = static_cast<int64_t>(static_cast<float>(v) / zoom);
+        u = el::draw::Truncated(static_cast<float>(*u) / zoom);
+        v = el::draw::Truncated(static_cast<float>(*v) / zoom);
+        if (!u || !v) continue;
       }
-      const auto su = Fold(u, sw, style.tiled), sv = Fold(v, sh, style.tiled);
+      const auto su = Fold(*u, sw, style.tiled), sv = Fold(*v, sh, style.tiled);
       if (!su || !sv) continue;
-      const uint16_t p = source.At(x1 + *su, y1 + *sv);
+      const uint16_t p =
+          source.At(static_cast<int>(picture.left) + *su, static_cast<int>(picture.top) + *sv);
       if (p != 0) dst[x] = p;
     }
   }

@@ -183,6 +183,39 @@ class elDraw {
   static int TileZoomRotateLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1,
                                  int X2, int Y2, int Angle, float Zoom);
 
+  // Rotation with per-row zoom, the point mesh, tunnels and light rays.
+  struct _tunnellist {
+    int16_t x;  // texture column shown at this display pixel
+    int16_t y;  // texture row
+  };
+  static _tunnellist TunnelList[640 * 480];
+  static int TunnelSpriteX, TunnelSpriteY;    // texture size of the table
+  static int TunnelDisplayX, TunnelDisplayY;  // display area of the table
+  static int MysteryLayer(int Px1, int Py1, int Px2, int Py2, int ObjDD, int X1, int Y1, int X2,
+                          int Y2, int Angle, float ZoomStartX, float ZoomAddX, float ZoomStartY,
+                          float ZoomAddY, float Red, float Green, float Blue);
+  static int MeshLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float WaveSize,
+                       float WaveCount, int Step, float Zoom, float Angle);
+  static void CreateTunnel(int Sx, int Sy, int Dx, int Dy, int Cx, int Cy, int Size, int Center,
+                           int Type, int Line);
+  static int TunnelLayer(int Px, int Py, int Rotate, int Dist, int ObjDD);
+  static int LightLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, int Red,
+                        int Green, int Blue, int Dir, int Show);
+
+  // Effects drawn as rows of Layer (keyed) or DirectLayer (opaque) copies.
+  static void WaveLayer(int Px, int Py, int Width, int Size, float Speed, int ObjDD, int X1, int Y1,
+                        int X2, int Y2, int Mode);
+  static void RollWaveLayer(int Px, int Py, int Width, int Size, float WaveSpeed, float RollSpeed,
+                            int ObjDD, int X1, int Y1, int X2, int Y2);
+  static void TileRollWaveLayer(int Py1, int Py2, int Width, int Size, float WaveSpeed,
+                                float RollSpeed, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static void TileLayer(float PxSpeed, float PySpeed, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static void MosaicLayer(int Px, int Py, int Size, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static void LineLayer(int Px, int Py, int Size, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static void RandomLayer(int Px, int Py, int Size, int ObjDD, int X1, int Y1, int X2, int Y2);
+  static void WaterfallLayer(int Px, int Py, int Type, float Speed, int ObjDD, int X1, int Y1,
+                             int X2, int Y2);
+
   // Wipe transitions.
   static int EffectOn;
   static int EffectInOut;

@@ -3,44 +3,23 @@
 #include <functional>
 #include <vector>
 
-#include "tests/engine/draw_fixture.h"
+#include "tests/engine/draw_layer_fixture.h"
 
 namespace {
 
-using test_support::DisplayTest;
-using Rows = std::vector<std::vector<uint16_t>>;
+using test_support::kBlue;
+using test_support::kWhite;
+using test_support::N;
+using test_support::P5;
+using test_support::Rows;
 
-// A pixel from 5-bit channels (green at its top five bits) and from full
-// channels.
-constexpr uint16_t P5(int r, int g, int b) {
-  return static_cast<uint16_t>(r << 11 | g << 6 | b);
-}
+// A pixel from full channels.
 constexpr uint16_t Full(int r, int g, int b) {
   return static_cast<uint16_t>(r << 11 | g << 5 | b);
 }
-constexpr uint16_t kWhite = 0xFFFF, kRed = 0xF800, kBlue = 0x001F;
-uint16_t N(int x, int y) {
-  return static_cast<uint16_t>(x + 32 * y + 1);
-}
+constexpr uint16_t kRed = 0xF800;
 
-class DrawLayerEffects : public DisplayTest {
- protected:
-  int Make(const Rows& rows) {
-    const int n =
-        elDraw::CreateObject(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), 2);
-    for (size_t y = 0; y < rows.size(); ++y)
-      for (size_t x = 0; x < rows[y].size(); ++x)
-        Sprite[n].Object->SetPixel(static_cast<int>(x), static_cast<int>(y), rows[y][x]);
-    return n;
-  }
-  int Numbered(int w, int h) {
-    Rows rows(h, std::vector<uint16_t>(w));
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) rows[y][x] = N(x, y);
-    return Make(rows);
-  }
-  static void Fill(uint16_t raw) { elDraw::ColorFill(0, 0, 640, 480, raw); }
-};
+using DrawLayerEffects = test_support::LayerEffectTest;
 
 using Call = std::function<int(int sprite)>;
 
@@ -311,6 +290,22 @@ TEST_F(DrawLayerEffects, EmptyClipReturnsOneAndLockFailuresZero) {
   DDBack->Lock();
   EXPECT_EQ(elDraw::BlendLayer(10, 10, n, 0, 0, 4, 2), 1);
   DDBack->Unlock();
+}
+
+// Rectangles inverted across the whole int range draw nothing, and a zoom
+// that sends every position but the centre's beyond the picture shows only
+// that one (reading nothing outside the picture).
+TEST_F(DrawLayerEffects, RotationsOfImpossibleRectanglesOrZoomsDrawNothing) {
+  const int n = Numbered(4, 2);
+  constexpr int kBig = 2147483647, kSmall = -kBig - 1;
+  Fill(kBlue);
+  EXPECT_EQ(elDraw::RotateLayer(10, 10, 14, 12, n, kBig, kBig, kSmall, kSmall, 0), 1);
+  EXPECT_EQ(elDraw::TileRotateLayer(10, 10, 14, 12, n, kBig, 0, kSmall, 2, 0), 1);
+  EXPECT_EQ(elDraw::ZoomRotateLayer(10, 10, 14, 12, n, 0, 0, 4, 2, 0, 1e-30f), 1);
+  EXPECT_EQ(elDraw::TileZoomRotateLayer(10, 10, 14, 12, n, 0, 0, 4, 2, 0, 1e-30f), 1);
+  for (int y = 10; y < 12; ++y)
+    for (int x = 10; x < 14; ++x)
+      EXPECT_EQ(Back(x, y), x == 12 && y == 11 ? N(0, 0) : kBlue) << x << "," << y;
 }
 
 }  // namespace
