@@ -1,5 +1,7 @@
 #include "runtime/shell/game_location.h"
 
+#include <strings.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -13,14 +15,7 @@ namespace fs = std::filesystem;
 constexpr char kProjectFileName[] = "data.aoat";
 
 bool IsProjectFileName(const std::string& name) {
-  constexpr std::string_view kName = kProjectFileName;
-  if (name.size() != kName.size()) return false;
-  for (size_t i = 0; i < name.size(); ++i) {
-    const char c =
-        name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
-    if (c != kName[i]) return false;
-  }
-  return true;
+  return ::strcasecmp(name.c_str(), kProjectFileName) == 0;
 }
 
 // True when `folder` holds a data.aoat, in any letter case as the player
