@@ -8,7 +8,7 @@ BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz demo gallery clean format
+.PHONY: all deps build run test test-asan bench fuzz demo gallery package clean format
 
 all: build
 
@@ -31,6 +31,11 @@ run: demo
 # Every layer and procedural effect on one test picture: build/effects.png.
 gallery: build
 	./$(BUILD)/effects-gallery $(BUILD)/effects.png
+
+# A Debian package in $(BUILD)/: install it with
+# `sudo apt-get install ./$(BUILD)/aoat-player_*.deb`.
+package: build
+	cmake --build $(BUILD) --target package -j $(JOBS)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

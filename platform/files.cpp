@@ -1,21 +1,26 @@
 // The program's folders: the game folder (the engine's program folder), the
-// save folder, and the per-user configuration folder standing in for the
-// Windows folder.
+// save folder, the screenshot folder, and the per-user configuration folder
+// standing in for the Windows folder.
 #include "platform/files.h"
 
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
+#include "platform/file_writing.h"
 #include "platform/platform.h"
 
 namespace platform {
 namespace {
+
+constexpr size_t kMaxUserDirsBytes = 64 * 1024;
 
 struct FolderState {
   std::optional<std::string> game;
@@ -34,10 +39,6 @@ std::optional<std::string> AbsoluteEnv(const char* name) {
   const char* value = std::getenv(name);
   if (value == nullptr || value[0] != '/') return std::nullopt;
   return std::string(value);
-}
-
-bool IsWritableFolder(const std::string& folder) {
-  return ::access(folder.c_str(), W_OK) == 0;
 }
 
 // A folder name reduced to characters safe everywhere.
@@ -93,14 +94,33 @@ std::string UserDataHome() {
   return UserHome() + "/.local/share";
 }
 
-std::string ChooseSaveFolder(const std::string& game_folder,
-                             const std::function<bool(const std::string&)>& writable,
-                             const std::string& data_home) {
-  if (writable(game_folder)) return game_folder;
+std::string DefaultSaveFolder(const std::string& game_folder, const std::string& data_home) {
   std::string trimmed = game_folder;
   while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
   const std::string name = SafeName(std::filesystem::path(trimmed).filename().string());
-  return AsFolder(data_home + "/aoat/" + name + "-" + HashHex(trimmed).substr(0, 8));
+  return AsFolder(data_home + "/aoat-player/" + name + "-" + HashHex(trimmed).substr(0, 8));
+}
+
+std::string PicturesFolderFrom(std::string_view user_dirs, const std::string& home) {
+  constexpr std::string_view kKey = "XDG_PICTURES_DIR=\"";
+  std::string folder;
+  for (size_t at = 0; at < user_dirs.size();) {
+    const size_t end = std::min(user_dirs.find('\n', at), user_dirs.size());
+    std::string_view line = user_dirs.substr(at, end - at);
+    at = end + 1;
+    if (!line.starts_with(kKey) || !line.ends_with('"')) continue;
+    line = line.substr(kKey.size(), line.size() - kKey.size() - 1);
+    // The file holds "$HOME/..." or an absolute path, with \ escapes.
+    std::string value;
+    for (size_t i = 0; i < line.size(); ++i)
+      value.push_back(line[i] == '\\' && i + 1 < line.size() ? line[++i] : line[i]);
+    if (value == "$HOME" || value.starts_with("$HOME/")) value = home + value.substr(5);
+    if (!value.empty() && value.front() == '/') folder = value;
+  }
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  // A pictures folder set to the home itself means none was chosen.
+  if (folder.empty() || folder == home) return home + "/Pictures";
+  return folder;
 }
 
 const std::string& GameFolder() {
@@ -118,11 +138,15 @@ void SetGameFolder(const std::string& folder) {
 const std::string& SaveFolder() {
   auto& f = Folders();
   if (!f.save) {
-    f.save = ChooseSaveFolder(GameFolder(), IsWritableFolder, UserDataHome());
+    f.save = DefaultSaveFolder(GameFolder(), UserDataHome());
     std::error_code ec;
     std::filesystem::create_directories(*f.save, ec);
   }
   return *f.save;
+}
+
+bool SaveFolderGiven() {
+  return Folders().save_given;
 }
 
 void SetSaveFolder(const std::string& folder) {
@@ -136,6 +160,23 @@ void SetSaveFolder(const std::string& folder) {
   f.save_given = true;
   std::error_code ec;
   std::filesystem::create_directories(*f.save, ec);
+}
+
+std::string ScreenshotFolder() {
+  std::string config_home = UserHome() + "/.config";
+  if (auto config = AbsoluteEnv("XDG_CONFIG_HOME")) config_home = *config;
+  std::vector<uint8_t> user_dirs;
+  std::string error;
+  if (!ReadSmallFile(config_home + "/user-dirs.dirs", kMaxUserDirsBytes, &user_dirs, &error))
+    user_dirs.clear();
+  const std::string_view text(reinterpret_cast<const char*>(user_dirs.data()), user_dirs.size());
+  return PicturesFolderFrom(text, UserHome()) + "/aoat-player/";
+}
+
+std::string ProgramFile() {
+  std::array<char, 4096> path{};
+  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
+  return length > 0 ? std::string(path.data(), static_cast<size_t>(length)) : std::string();
 }
 
 std::string ConfigFolder() {

@@ -3,18 +3,20 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
-// The save folder chosen when none was given: the game folder when it can be
-// written, else "<data_home>/aoat/<game folder name>-<hash>/" so that two
-// games with the same folder name keep apart.
-std::string ChooseSaveFolder(const std::string& game_folder,
-                             const std::function<bool(const std::string&)>& writable,
-                             const std::string& data_home);
+// The save folder chosen when none was given:
+// "<data_home>/aoat-player/<game folder name>-<hash>/", so that two games with
+// the same folder name keep apart and a game folder on a disc or in a
+// read-only place plays as well as any.
+std::string DefaultSaveFolder(const std::string& game_folder, const std::string& data_home);
+// The pictures folder that `user_dirs` (the text of user-dirs.dirs) names in
+// XDG_PICTURES_DIR, as xdg-user-dir reads it; else "<home>/Pictures". No
+// trailing '/'.
+std::string PicturesFolderFrom(std::string_view user_dirs, const std::string& home);
 // The user's home folder ($HOME, else the password database, else /tmp).
 std::string UserHome();
 // $XDG_DATA_HOME, else ~/.local/share (no trailing '/').

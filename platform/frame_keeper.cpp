@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/file_writing.h"
 #include "platform/png_writer.h"
 
 namespace platform {
@@ -23,10 +24,16 @@ void FrameKeeper::Keep(const Surface& back, const Rect& source) {
   }
 }
 
-bool FrameKeeper::WritePng(const std::string& path, std::string* error) const {
-  if (frame_) return WriteSurfacePng(path, *frame_, error);
+bool FrameKeeper::EncodePng(std::vector<uint8_t>* png, std::string* error) const {
+  if (frame_) return EncodeSurfacePng(*frame_, png, error);
   const Surface black(640, 480, PixelFormat::Rgb565());
-  return WriteSurfacePng(path, black, error);
+  return EncodeSurfacePng(black, png, error);
+}
+
+bool FrameKeeper::WritePng(const std::string& path, std::string* error) const {
+  std::vector<uint8_t> png;
+  return EncodePng(&png, error) &&
+         WriteWholeFile(path, png, IfExists::kReplace, error) == WriteResult::kWritten;
 }
 
 }  // namespace platform

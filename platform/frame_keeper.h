@@ -1,8 +1,10 @@
 // The last presented frame, kept by a backend for screenshots.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -14,8 +16,10 @@ class FrameKeeper {
   void Keep(const Surface& back, const Rect& source);
   // The kept frame, or nullptr before the first presentation.
   const Surface* Frame() const { return frame_.get(); }
-  // Writes the kept frame as PNG; before the first presentation a black
+  // The kept frame as PNG bytes; before the first presentation a black
   // 640 x 480 picture.
+  bool EncodePng(std::vector<uint8_t>* png, std::string* error) const;
+  // The same written to `path`, replacing what is there.
   bool WritePng(const std::string& path, std::string* error) const;
 
  private:

@@ -84,9 +84,17 @@ void SetInstanceLockFolder(const std::string& folder);
 // The game folder (program folder of the engine), with a trailing '/'.
 const std::string& GameFolder();
 void SetGameFolder(const std::string& folder);
-// Where s.dat lives; the game folder unless it cannot be written.
+// Where s.dat lives: the folder given, else a per-game folder under the XDG
+// data folder (created when first asked for).
 const std::string& SaveFolder();
 void SetSaveFolder(const std::string& folder);
+// True when the save folder was given rather than chosen.
+bool SaveFolderGiven();
+// Where screenshots go: "aoat-player/" in the user's pictures folder, with a
+// trailing '/' (not created).
+std::string ScreenshotFolder();
+// The running program's own file, from /proc; empty when unknown.
+std::string ProgramFile();
 // The stand-in for the Windows folder: a per-user configuration folder.
 std::string ConfigFolder();
 // Finds an existing file for a name from the project (backslashes, any case,

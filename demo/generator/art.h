@@ -69,6 +69,8 @@ struct IconPicture {
   Image colour;
   std::vector<uint8_t> alpha;  // one byte a pixel, rows from the top
 };
-IconPicture PaintProgramIcon();
+// The program icon, `size_px` square: the window icon at kIconSize, the
+// desktop's icons at their sizes.
+IconPicture PaintProgramIcon(int size_px = kIconSize);
 
 }  // namespace demo

@@ -36,26 +36,29 @@ Image PaintClosingLogo() {
   return image;
 }
 
-IconPicture PaintProgramIcon() {
-  const float size = kIconSize;
-  Image colour(kIconSize, kIconSize);
+IconPicture PaintProgramIcon(int size_px) {
+  // Drawn on a 64-unit grid and scaled, so that every size is painted sharp
+  // rather than enlarged from the window icon.
+  const float s = static_cast<float>(size_px) / kIconSize;
+  const float size = static_cast<float>(size_px);
+  Image colour(size_px, size_px);
   FillAll(colour, VerticalGradient(Rgb{84, 56, 140}, 0, Rgb{24, 22, 70}, size));
-  Glow(colour, 32, 36, 30, Rgb{200, 90, 30}, 0.7f);
-  Fill(colour, RoundRect(21, 10, 22, 5, 2), Solid(Rgb{30, 24, 26}));
-  Fill(colour, RoundRect(21, 52, 22, 5, 2), Solid(Rgb{30, 24, 26}));
-  Fill(colour, Intersect(Ellipse(32, 34, 19, 21), Rect(0, 14, size, 39)),
-       RadialGradient(Rgb{255, 200, 130}, Rgb{190, 40, 36}, 29, 31, 24));
+  Glow(colour, 32 * s, 36 * s, 30 * s, Rgb{200, 90, 30}, 0.7f);
+  Fill(colour, RoundRect(21 * s, 10 * s, 22 * s, 5 * s, 2 * s), Solid(Rgb{30, 24, 26}));
+  Fill(colour, RoundRect(21 * s, 52 * s, 22 * s, 5 * s, 2 * s), Solid(Rgb{30, 24, 26}));
+  Fill(colour, Intersect(Ellipse(32 * s, 34 * s, 19 * s, 21 * s), Rect(0, 14 * s, size, 39 * s)),
+       RadialGradient(Rgb{255, 200, 130}, Rgb{190, 40, 36}, 29 * s, 31 * s, 24 * s));
   for (float y = 20; y < 52; y += 6) {
-    Fill(colour, Intersect(Ellipse(32, 34, 18, 20), Rect(0, y, size, 0.9f)),
+    Fill(colour, Intersect(Ellipse(32 * s, 34 * s, 18 * s, 20 * s), Rect(0, y * s, size, 0.9f * s)),
          Solid(Rgb{120, 24, 24}), Edge::kSoft, 0.5f);
   }
-  Fill(colour, Flame(32, 38, 5), FlamePaint(32, 38, 5));
+  Fill(colour, Flame(32 * s, 38 * s, 5 * s), FlamePaint(32 * s, 38 * s, 5 * s));
   // Opaque inside the rounded square, fading over its one-pixel edge.
-  const Shape plate = RoundRect(0, 0, size, size, 14);
+  const Shape plate = RoundRect(0, 0, size, size, 14 * s);
   std::vector<uint8_t> alpha;
-  alpha.reserve(static_cast<size_t>(kIconSize) * kIconSize);
-  for (int y = 0; y < kIconSize; ++y) {
-    for (int x = 0; x < kIconSize; ++x) {
+  alpha.reserve(static_cast<size_t>(size_px) * static_cast<size_t>(size_px));
+  for (int y = 0; y < size_px; ++y) {
+    for (int x = 0; x < size_px; ++x) {
       const float coverage = std::clamp(0.5f - plate.distance(x + 0.5f, y + 0.5f), 0.0f, 1.0f);
       alpha.push_back(static_cast<uint8_t>(std::lround(coverage * 255)));
     }

@@ -2,7 +2,9 @@
 // expects; Alt+Enter and F12 are the backend's own and never reach it.
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
+#include "platform/file_writing.h"
 #include "platform/instance_lock.h"
 #include "platform/platform.h"
 #include "platform/sdl/key_table.h"
@@ -18,17 +20,22 @@ KeyLayout CurrentLayout() {
   return LayoutFromKeyRightOfP(SDL_GetKeyFromScancode(SDL_SCANCODE_LEFTBRACKET));
 }
 
-std::string ScreenshotPath() {
+// Writes `png` into `folder` under a name made from the local time; a name
+// already taken gets a number, so no screenshot is ever overwritten.
+bool WriteNewScreenshot(const std::string& folder, const std::vector<uint8_t>& png,
+                        std::string* path, std::string* error) {
+  constexpr int kMaxPerSecond = 99;
   const LocalDateTime now = LocalTime();
   char stamp[64];
   std::snprintf(stamp, sizeof stamp, "screenshot-%04d%02d%02d-%02d%02d%02d", now.year, now.month,
                 now.day, now.hour, now.minute, now.second);
-  std::string path = SaveFolder() + stamp + ".png";
-  std::error_code ec;
-  for (int n = 2; std::filesystem::exists(path, ec) && n < 100; ++n) {
-    path = SaveFolder() + stamp + "-" + std::to_string(n) + ".png";
+  for (int n = 1; n <= kMaxPerSecond; ++n) {
+    *path = folder + stamp + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".png";
+    const WriteResult result = WriteWholeFile(*path, png, IfExists::kKeep, error);
+    if (result != WriteResult::kKept) return result == WriteResult::kWritten;
   }
-  return path;
+  *error = "too many screenshots in one second";
+  return false;
 }
 
 }  // namespace
@@ -190,12 +197,17 @@ void SdlBackend::ToggleFullScreen() {
 }
 
 void SdlBackend::WriteScreenshot() {
-  const std::string path = ScreenshotPath();
+  const std::string folder = ScreenshotFolder();
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  std::vector<uint8_t> png;
+  std::string path = folder;
   std::string error;
-  if (frames_.WritePng(path, &error)) {
-    std::fprintf(stderr, "aoat: screenshot written to %s\n", path.c_str());
+  if (frames_.EncodePng(&png, &error) && WriteNewScreenshot(folder, png, &path, &error)) {
+    std::fprintf(stderr, "aoat-player: screenshot written to %s\n", path.c_str());
   } else {
-    std::fprintf(stderr, "aoat: cannot write the screenshot %s: %s\n", path.c_str(), error.c_str());
+    std::fprintf(stderr, "aoat-player: cannot write the screenshot %s: %s\n", path.c_str(),
+                 error.c_str());
   }
 }
 

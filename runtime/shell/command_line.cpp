@@ -143,7 +143,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     if (!error.empty()) return Refuse("option " + std::string(name) + " " + error);
     frame_ms_given = frame_ms_given || name == "--frame-ms";
   }
-  if (o.game_dir.empty()) return Refuse("the game folder is empty");
+  if (game_dir_given && o.game_dir.empty()) return Refuse("the game folder is empty");
   if (!o.headless && !o.help && !o.version) {
     std::string headless_only = HeadlessOnlyOption(o);
     if (headless_only.empty() && frame_ms_given) headless_only = "--frame-ms";
@@ -155,7 +155,8 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
 
 std::string UsageText() {
   return "Usage: aoat-player [options] [GAME_DIR]\n"
-         "Plays the adventure in GAME_DIR (default: the current folder).\n"
+         "Plays the adventure in GAME_DIR, a game folder or its data.aoat (default:\n"
+         "the current folder when it holds a data.aoat, else the installed demo).\n"
          "\n"
          "Display:\n"
          "  --window             play in a window (default: full screen)\n"
@@ -163,9 +164,9 @@ std::string UsageText() {
          "  --scale-mode MODE    fit (keep the aspect ratio), integer (whole multiples)\n"
          "                       or stretch (fill)\n"
          "Files:\n"
-         "  --save-dir DIR       where s.dat lives (default: the game folder, or a\n"
-         "                       per-game folder under the XDG data folder when the\n"
-         "                       game folder cannot be written)\n"
+         "  --save-dir DIR       where s.dat lives (default: a per-game folder under\n"
+         "                       $XDG_DATA_HOME/aoat-player, into which an s.dat of\n"
+         "                       the game folder is copied once)\n"
          "  --soundfont FILE     sound font for the music (else AOAT_SOUNDFONT, else\n"
          "                       the system's)\n"
          "Headless runs:\n"

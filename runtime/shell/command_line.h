@@ -10,7 +10,7 @@
 namespace runtime {
 
 struct PlayerOptions {
-  std::string game_dir = ".";
+  std::string game_dir;  // a folder or its data.aoat; empty: none given
   platform::DisplayOptions display;
   std::string save_dir;   // empty: the platform's choice
   std::string soundfont;  // empty: AOAT_SOUNDFONT, then the system's

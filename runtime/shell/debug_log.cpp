@@ -1,20 +1,28 @@
 #include <cstdarg>
 #include <cstdio>
 #include <string>
+#include <vector>
 
+#include "platform/file_writing.h"
 #include "platform/platform.h"
 #include "runtime/shell/shell.h"
 
 void DEBUG(const char* Format, ...) {
-  // The log lands where the program may write: the save folder (the game
-  // folder unless that is read-only).
-  const std::string path = platform::SaveFolder() + "DEBUG.TXT";
-  std::FILE* file = std::fopen(path.c_str(), "a");
-  if (file == nullptr) return;
+  // The log lands where the program may write: the save folder.
   va_list args;
   va_start(args, Format);
-  std::vfprintf(file, Format, args);
+  va_list measure;
+  va_copy(measure, args);
+  const int length = std::vsnprintf(nullptr, 0, Format, measure);
+  va_end(measure);
+  if (length < 0) {
+    va_end(args);
+    return;
+  }
+  std::vector<char> text(static_cast<size_t>(length) + 1);
+  std::vsnprintf(text.data(), text.size(), Format, args);
   va_end(args);
-  std::fputs("\n", file);
-  std::fclose(file);
+  std::string line(text.data(), static_cast<size_t>(length));
+  line.push_back('\n');
+  platform::AppendToFile(platform::SaveFolder() + "DEBUG.TXT", line);
 }

@@ -10,7 +10,9 @@
 #include "platform/backends.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
+#include "runtime/save/save_import.h"
 #include "runtime/shell/command_line.h"
+#include "runtime/shell/game_location.h"
 #include "runtime/shell/shell.h"
 
 namespace {
@@ -40,23 +42,58 @@ std::string JoinArguments(int argc, char** argv) {
   return line;
 }
 
-// Game and save folders; false with `error` set when one is unusable.
-bool SetUpFolders(const runtime::PlayerOptions& options, std::string* error) {
+// The game to play, said on standard error when it is the installed demo;
+// false with `error` set when the argument names no game.
+bool SetUpGameFolder(const runtime::PlayerOptions& options, std::string* error) {
   std::error_code ec;
-  const auto game = std::filesystem::absolute(options.game_dir, ec);
-  if (ec || !std::filesystem::is_directory(game, ec)) {
-    *error = "no game folder at '" + options.game_dir + "'";
+  const std::string current = std::filesystem::current_path(ec).string();
+  const runtime::GameLocation game =
+      runtime::LocateGame(options.game_dir, current, platform::ProgramFile());
+  if (game.folder.empty()) {
+    *error = game.error;
     return false;
   }
-  platform::SetGameFolder(WithSlash(game.lexically_normal()));
-  if (options.save_dir.empty()) return true;
-  const auto save = std::filesystem::absolute(options.save_dir, ec);
-  if (!ec) std::filesystem::create_directories(save, ec);
-  if (ec || !std::filesystem::is_directory(save)) {
-    *error = "cannot use '" + options.save_dir + "' as the save folder";
+  if (game.demo)
+    std::fprintf(stderr,
+                 "aoat-player: no game given and no data.aoat here; playing the demo in %s\n",
+                 game.folder.c_str());
+  platform::SetGameFolder(WithSlash(game.folder));
+  return true;
+}
+
+// A save that came with the game folder is copied into the per-user save
+// folder on the game's first start.
+void ImportSave() {
+  const runtime::SaveImport import = runtime::ImportGameFolderSave();
+  if (import.outcome == runtime::SaveImport::Outcome::kCopied) {
+    std::fprintf(stderr, "aoat-player: copied the game's save %s to %s\n", import.from.c_str(),
+                 import.to.c_str());
+  } else if (import.outcome == runtime::SaveImport::Outcome::kFailed) {
+    std::fprintf(stderr, "aoat-player: cannot copy the game's save %s: %s\n", import.from.c_str(),
+                 import.error.c_str());
+  }
+}
+
+// The save folder (given, or the game's own under the XDG data folder), said
+// once on standard error; false with `error` set when it cannot be made.
+bool SetUpSaveFolder(const runtime::PlayerOptions& options, std::string* error) {
+  std::error_code ec;
+  if (!options.save_dir.empty()) {
+    const auto save = std::filesystem::absolute(options.save_dir, ec);
+    if (!ec) std::filesystem::create_directories(save, ec);
+    if (ec || !std::filesystem::is_directory(save, ec)) {
+      *error = "cannot use '" + options.save_dir + "' as the save folder";
+      return false;
+    }
+    platform::SetSaveFolder(WithSlash(save.lexically_normal()));
+  }
+  const std::string& folder = platform::SaveFolder();
+  if (!std::filesystem::is_directory(folder, ec)) {
+    *error = "cannot create the save folder '" + folder + "'";
     return false;
   }
-  platform::SetSaveFolder(WithSlash(save.lexically_normal()));
+  ImportSave();
+  std::fprintf(stderr, "aoat-player: saves are kept in %s\n", folder.c_str());
   return true;
 }
 
@@ -71,7 +108,8 @@ std::unique_ptr<platform::Backend> CreateBackend(const runtime::PlayerOptions& o
 
 int Play(const runtime::PlayerOptions& options, const std::string& command_line) {
   std::string error;
-  if (!SetUpFolders(options, &error)) return Fail(kExitStartFailure, error);
+  if (!SetUpGameFolder(options, &error) || !SetUpSaveFolder(options, &error))
+    return Fail(kExitStartFailure, error);
   // The option outranks AOAT_SOUNDFONT and the system's sound fonts.
   if (!options.soundfont.empty()) platform::SetSoundFont(options.soundfont);
   if (!options.trace_path.empty() && !platform::OpenTrace(options.trace_path))

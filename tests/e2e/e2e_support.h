@@ -2,9 +2,12 @@
 // what every end-to-end test shares.
 #pragma once
 
+#include <png.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -24,18 +27,34 @@ struct RunResult {
 // Runs the player with `args` (already quoted for the shell) in `folder`,
 // which also keeps its standard output and error. The folder is also the
 // run's XDG_RUNTIME_DIR, so that runs of the same game in parallel tests do
-// not meet at the single-instance lock.
+// not meet at the single-instance lock, and its "home" the run's home, where
+// the player keeps saves and screenshots; the runs of one test share it.
 inline RunResult RunPlayer(const test_support::TempFolder& folder, const std::string& args) {
   const std::string dir = folder.Path().string();
   const std::string player = (test_support::BinaryDir() / "aoat-player").string();
-  const std::string command = "cd '" + dir + "' && XDG_RUNTIME_DIR='" + dir + "' '" + player +
-                              "' " + args + " > stdout.txt 2> stderr.txt < /dev/null";
+  const std::string command = "cd '" + dir + "' && HOME='" + dir + "/home' XDG_DATA_HOME='" + dir +
+                              "/home/.local/share' XDG_CONFIG_HOME='" + dir +
+                              "/home/.config' XDG_RUNTIME_DIR='" + dir + "' '" + player + "' " +
+                              args + " > stdout.txt 2> stderr.txt < /dev/null";
   const int status = std::system(command.c_str());
   RunResult result;
   if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
   result.out = folder.Read("stdout.txt");
   result.err = folder.Read("stderr.txt");
   return result;
+}
+
+// A screenshot's RGB bytes, or none when it is not a 640-pixel-wide PNG.
+inline std::vector<uint8_t> ReadScreenshot(const std::string& path) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return {};
+  image.format = PNG_FORMAT_RGB;
+  std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
+  if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0 || image.width != 640)
+    return {};
+  return rgb;
 }
 
 inline bool Contains(std::string_view text, std::string_view part) {

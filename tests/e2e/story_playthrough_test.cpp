@@ -2,7 +2,6 @@
 // scripts from the logo to its exit, and checked through the event trace, the
 // save file and a screenshot.
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <algorithm>
 #include <array>
@@ -194,19 +193,6 @@ long RandomPage() {
   return kRandomLow + ((state >> 16) & 0x7FFF) % (kRandomHigh - kRandomLow + 1);
 }
 
-// A screenshot's RGB bytes, or none when it is not a 640-pixel-wide PNG.
-std::vector<uint8_t> ReadPng(const std::string& path) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return {};
-  image.format = PNG_FORMAT_RGB;
-  std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0 || image.width != 640)
-    return {};
-  return rgb;
-}
-
 // The pixel at (x, y) as 0xRRGGBB, each channel cut to 0 or FF (the display
 // keeps 5 or 6 bits of each).
 uint32_t Probe(const std::vector<uint8_t>& rgb, int x, int y) {
@@ -267,7 +253,7 @@ TEST(StoryPlaythrough, EveryEndTypeAlongAScriptedPath) {
 
   // Back picture opaque (its white stays) under the keyed front picture
   // (its white shows the back); items 1 and 2 held, in a column.
-  const std::vector<uint8_t> shot = ReadPng((folder.Path() / "shot.png").string());
+  const std::vector<uint8_t> shot = e2e::ReadScreenshot((folder.Path() / "shot.png").string());
   ASSERT_FALSE(shot.empty());
   const struct {
     int x, y;

@@ -12,23 +12,38 @@
 
 namespace {
 
-TEST(Folders, SavesGoToTheGameFolderWhenItCanBeWritten) {
-  const auto always = [](const std::string&) { return true; };
-  EXPECT_EQ(platform::ChooseSaveFolder("/games/story/", always, "/home/u/.local/share"),
-            "/games/story/");
-}
-
-TEST(Folders, ReadOnlyGameFolderSavesUnderTheDataHome) {
-  const auto never = [](const std::string&) { return false; };
-  const std::string a = platform::ChooseSaveFolder("/media/cd/story/", never, "/home/u/data");
-  const std::string b = platform::ChooseSaveFolder("/media/other/story/", never, "/home/u/data");
-  EXPECT_EQ(a.rfind("/home/u/data/aoat/story-", 0), 0u) << a;
+TEST(Folders, SavesGoUnderTheDataHomeOneFolderAGame) {
+  const std::string a = platform::DefaultSaveFolder("/media/cd/story/", "/home/u/data");
+  const std::string b = platform::DefaultSaveFolder("/media/other/story/", "/home/u/data");
+  EXPECT_EQ(a.rfind("/home/u/data/aoat-player/story-", 0), 0u) << a;
+  EXPECT_EQ(a.size(), std::string("/home/u/data/aoat-player/story-12345678/").size()) << a;
   EXPECT_EQ(a.back(), '/');
   EXPECT_NE(a, b);  // same folder name, different games
-  EXPECT_EQ(a, platform::ChooseSaveFolder("/media/cd/story/", never, "/home/u/data"));
-  const std::string odd = platform::ChooseSaveFolder("/media/cd/物語 ..:/", never, "/d");
+  EXPECT_EQ(a, platform::DefaultSaveFolder("/media/cd/story", "/home/u/data"));
+  const std::string odd = platform::DefaultSaveFolder("/media/cd/物語 ..:/", "/d");
   EXPECT_EQ(odd.find(':'), std::string::npos);
-  EXPECT_EQ(odd.rfind("/d/aoat/", 0), 0u);
+  EXPECT_EQ(odd.rfind("/d/aoat-player/", 0), 0u);
+}
+
+TEST(Folders, PicturesFolderAsXdgUserDirReadsIt) {
+  const struct {
+    const char* user_dirs;
+    const char* folder;
+  } cases[] = {
+      {"", "/h/Pictures"},
+      {"XDG_PICTURES_DIR=\"$HOME/Bilder\"\n", "/h/Bilder"},
+      {"# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_PICTURES_DIR=\"/srv/pics/\"\n",
+       "/srv/pics"},
+      {"XDG_PICTURES_DIR=\"$HOME/My \\\"Pics\\\"\"", "/h/My \"Pics\""},
+      {"XDG_PICTURES_DIR=\"$HOME\"\n", "/h/Pictures"},     // set to the home: none chosen
+      {"XDG_PICTURES_DIR=\"relative\"\n", "/h/Pictures"},  // not a folder of its own
+      {"XDG_PICTURES_DIR=\"$HOMEWORK\"\n", "/h/Pictures"},
+      {"XDG_PICTURES_DIR=$HOME/unquoted\n", "/h/Pictures"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.user_dirs);
+    EXPECT_EQ(platform::PicturesFolderFrom(c.user_dirs, "/h"), c.folder);
+  }
 }
 
 TEST(Folders, GameAndSaveFoldersAreAbsoluteWithATrailingSlash) {
@@ -36,10 +51,13 @@ TEST(Folders, GameAndSaveFoldersAreAbsoluteWithATrailingSlash) {
   platform::SetSaveFolder("");
   platform::SetGameFolder(temp.Path().string() + "//");
   EXPECT_EQ(platform::GameFolder(), temp.Path().string() + "/");
-  EXPECT_EQ(platform::SaveFolder(), platform::GameFolder());
+  EXPECT_EQ(platform::SaveFolder(),
+            platform::DefaultSaveFolder(platform::GameFolder(), platform::UserDataHome()));
+  EXPECT_FALSE(platform::SaveFolderGiven());
   platform::SetSaveFolder((temp.Path() / "saves" / "x").string());
   EXPECT_EQ(platform::SaveFolder(), (temp.Path() / "saves" / "x").string() + "/");
   EXPECT_TRUE(std::filesystem::is_directory(temp.Path() / "saves" / "x"));
+  EXPECT_TRUE(platform::SaveFolderGiven());
   platform::SetSaveFolder("");
   platform::SetGameFolder("");
 }

@@ -1,5 +1,9 @@
 #include "tests/support/support.h"
 
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -41,6 +45,31 @@ std::filesystem::path TempFolder::Write(const std::string& relative, std::string
 std::string TempFolder::Read(const std::string& relative) const {
   std::ifstream in(path_ / relative, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> TempFolder::Entries(const std::string& relative) const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_ / relative))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+FileSizeLimit::FileSizeLimit(uint64_t bytes) {
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  before_soft_ = limit.rlim_cur;
+  before_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+  limit.rlim_cur = static_cast<rlim_t>(bytes);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = static_cast<rlim_t>(before_soft_);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, before_handler_);
 }
 
 std::string Sjis(std::string_view utf8) {

@@ -172,8 +172,12 @@ TEST_F(SdlBackendTest, KeysAndSystemKeys) {
 }
 
 TEST_F(SdlBackendTest, AltEnterAndF12StayWithTheBackend) {
-  test_support::TempFolder saves;
-  platform::SetSaveFolder(saves.Path().string());
+  // Screenshots go to the pictures folder that user-dirs.dirs names.
+  test_support::TempFolder config;
+  const std::string pictures_folder = (config.Path() / "pictures").string();
+  config.Write("user-dirs.dirs", "XDG_PICTURES_DIR=\"" + pictures_folder + "\"\n");
+  const std::string config_before = std::getenv("XDG_CONFIG_HOME");
+  setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
   ASSERT_TRUE(Open(1));
   PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT);
   PushKey(SDL_SCANCODE_RETURN, true, KMOD_LALT, true);  // auto-repeat
@@ -182,12 +186,12 @@ TEST_F(SdlBackendTest, AltEnterAndF12StayWithTheBackend) {
   PushKey(SDL_SCANCODE_F12, false);
   PushKey(SDL_SCANCODE_RETURN, true);  // a plain Enter is the program's again
   const auto messages = TakeAll();
-  platform::SetSaveFolder("");
+  setenv("XDG_CONFIG_HOME", config_before.c_str(), 1);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].message, msg::kKeyDown);
   EXPECT_EQ(messages[0].wparam, vk::kReturn);
   int pictures = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(saves.Path())) {
+  for (const auto& entry : std::filesystem::directory_iterator(pictures_folder + "/aoat-player")) {
     pictures += entry.path().extension() == ".png" ? 1 : 0;
   }
   EXPECT_EQ(pictures, 1);

@@ -69,7 +69,7 @@ TEST_F(SaveGame, WritesTheStoryStateInItsLittleEndianLayout) {
   EXPECT_EQ(U32At(bytes, 1016), 0u);
   EXPECT_EQ(U32At(bytes, 1808), 2u);
   EXPECT_EQ(U32At(bytes, 1812), 2u);
-  EXPECT_FALSE(fs::exists(save_.Path() / "s.dat.tmp"));
+  EXPECT_EQ(save_.Entries(), std::vector<std::string>{"s.dat"});  // no temporary file
   EXPECT_FALSE(fs::exists(game_.Path() / "s.dat"));
 }
 
@@ -78,18 +78,20 @@ TEST_F(SaveGame, AFailedSaveKeepsThePreviousSave) {
   ASSERT_TRUE(runtime::SaveGame());
   const std::string previous = SaveFile();
   PlayOn();
-  // The temporary file cannot be made: a folder has its name.
-  fs::create_directory(save_.Path() / "s.dat.tmp");
-  EXPECT_FALSE(runtime::SaveGame());
+  // The disk fills up half-way through the new save.
+  {
+    const test_support::FileSizeLimit limit(100);
+    EXPECT_FALSE(runtime::SaveGame());
+  }
   EXPECT_EQ(SaveFile(), previous);
-  EXPECT_TRUE(fs::is_directory(save_.Path() / "s.dat.tmp"));
+  EXPECT_EQ(save_.Entries(), std::vector<std::string>{"s.dat"});
 }
 
 TEST_F(SaveGame, ASaveThatCannotReplaceTheOldFileLeavesNoTemporaryFile) {
   fs::create_directory(save_.Path() / "s.dat");
   EXPECT_FALSE(runtime::SaveGame());
   EXPECT_TRUE(fs::is_directory(save_.Path() / "s.dat"));
-  EXPECT_FALSE(fs::exists(save_.Path() / "s.dat.tmp"));
+  EXPECT_EQ(save_.Entries(), std::vector<std::string>{"s.dat"});
 }
 
 TEST_F(SaveGame, ASaveIntoAMissingFolderFails) {

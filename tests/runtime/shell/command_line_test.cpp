@@ -18,7 +18,7 @@ TEST(CommandLine, DefaultsWithoutArguments) {
   const auto parsed = Parse({});
   ASSERT_TRUE(parsed.ok);
   const PlayerOptions& o = parsed.options;
-  EXPECT_EQ(o.game_dir, ".");
+  EXPECT_TRUE(o.game_dir.empty());  // none given
   EXPECT_FALSE(o.display.windowed);
   EXPECT_EQ(o.display.scale, 1);
   EXPECT_EQ(o.display.scale_mode, platform::ScaleMode::kFit);

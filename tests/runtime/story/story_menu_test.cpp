@@ -184,9 +184,11 @@ TEST_F(StoryMenu, SaveShowsWhetherItWorked) {
   gyou = 2;
   EXPECT_EQ(ClickAt(600, EntryY(2)), 1);
   EXPECT_TRUE(std::filesystem::exists(save_.Path() / "s.dat"));
-  std::filesystem::create_directory(save_.Path() / "s.dat.tmp");
   gyou = 5;
-  EXPECT_EQ(ClickAt(600, EntryY(2)), 1);
+  {
+    const test_support::FileSizeLimit disk_full(100);
+    EXPECT_EQ(ClickAt(600, EntryY(2)), 1);
+  }
   EXPECT_EQ(BoxTexts(),
             (std::vector<std::string>{Sjis("セーブ完了\r\n"), Sjis("セーブに失敗しました\r\n")}));
   EXPECT_EQ(static_cast<uint8_t>(save_.Read("s.dat")[4]), 2);
