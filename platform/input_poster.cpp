@@ -58,6 +58,18 @@ void InputPoster::Key(uint32_t virtual_key, bool down) {
   Key(virtual_key, down, IsKeyDown(vk::kMenu), IsKeyDown(vk::kControl));
 }
 
+void InputPoster::Wheel(int notches) {
+  PostMessage(msg::kMouseWheel, MakeWheelParam(notches, MouseFlags()), MakePointParam(x_, y_));
+}
+
+void InputPoster::PadButton(platform::PadButton button, bool down) {
+  PostMessage(down ? msg::kPadButtonDown : msg::kPadButtonUp, static_cast<uint64_t>(button), 0);
+}
+
+void InputPoster::PadAxis(platform::PadAxis axis, int value) {
+  PostMessage(msg::kPadAxis, static_cast<uint64_t>(axis), value);
+}
+
 bool InputPoster::IsKeyDown(uint32_t virtual_key) const {
   return virtual_key < keys_down_.size() && keys_down_[virtual_key];
 }

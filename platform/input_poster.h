@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/messages.h"
+
 namespace platform {
 
 enum class MouseButton { kLeft, kRight };
@@ -36,6 +38,13 @@ class InputPoster {
   void Key(uint32_t virtual_key, bool down, bool alt_held, bool ctrl_held);
   // The same, with Alt and Ctrl as this poster has seen them.
   void Key(uint32_t virtual_key, bool down);
+  // A turn of the wheel by `notches` (positive away from the user) at the
+  // current position.
+  void Wheel(int notches);
+  // A game controller's button going down or up, and a stick axis moved
+  // (-32768..32767).
+  void PadButton(platform::PadButton button, bool down);
+  void PadAxis(platform::PadAxis axis, int value);
 
   int X() const { return x_; }
   int Y() const { return y_; }

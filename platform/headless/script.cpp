@@ -100,6 +100,15 @@ class LineParser {
   std::string ButtonEdge(bool down, const Tokens& args);
   std::string KeyCommand(std::string_view command, const Tokens& args);
   std::string Answer(const Tokens& args);
+  std::string Wheel(const Tokens& args);
+  std::string Pad(std::string_view command, const Tokens& args);
+  std::string PadAxisCommand(const Tokens& args);
+  void PadEdge(PadButton button, bool down) {
+    ScriptStep s = Step(ScriptStep::Kind::kPad);
+    s.pad_button = button;
+    s.down = down;
+    steps_->push_back(s);
+  }
 
   int line_;
   std::vector<ScriptStep>* steps_;
@@ -189,6 +198,84 @@ std::string LineParser::Answer(const Tokens& args) {
   return {};
 }
 
+std::optional<int> ParseSigned(std::string_view token, int low, int high) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
+  if (token.empty() || ec != std::errc() || end != token.data() + token.size() || value < low ||
+      value > high)
+    return std::nullopt;
+  return value;
+}
+
+std::optional<PadButton> ParsePadButton(std::string_view name) {
+  static constexpr std::pair<std::string_view, PadButton> kNames[] = {
+      {"a", PadButton::kA},
+      {"b", PadButton::kB},
+      {"x", PadButton::kX},
+      {"y", PadButton::kY},
+      {"back", PadButton::kBack},
+      {"start", PadButton::kStart},
+      {"leftshoulder", PadButton::kLeftShoulder},
+      {"rightshoulder", PadButton::kRightShoulder},
+      {"dpup", PadButton::kDpadUp},
+      {"dpdown", PadButton::kDpadDown},
+      {"dpleft", PadButton::kDpadLeft},
+      {"dpright", PadButton::kDpadRight},
+  };
+  for (const auto& [text, button] : kNames)
+    if (text == name) return button;
+  return std::nullopt;
+}
+
+std::string LineParser::Wheel(const Tokens& args) {
+  if (args.size() != 1) return "expects one number of notches";
+  const auto notches = ParseSigned(args[0], -kMaxWheelNotches, kMaxWheelNotches);
+  if (!notches || *notches == 0)
+    return "bad number of notches '" + Shown(args[0]) + "' (-100..-1 or 1..100)";
+  ScriptStep s = Step(ScriptStep::Kind::kWheel);
+  s.x = *notches;
+  steps_->push_back(s);
+  Frames(1);
+  return {};
+}
+
+std::string LineParser::Pad(std::string_view command, const Tokens& args) {
+  if (args.size() != 1) return "expects one controller button";
+  const auto button = ParsePadButton(args[0]);
+  if (!button)
+    return "unknown controller button '" + Shown(args[0]) +
+           "' (a, b, x, y, back, start, leftshoulder, rightshoulder, dpup, dpdown, dpleft, "
+           "dpright)";
+  if (command == "paddown") {
+    PadEdge(*button, true);
+  } else if (command == "padup") {
+    PadEdge(*button, false);
+  } else {
+    PadEdge(*button, true);
+    Frames(1);
+    PadEdge(*button, false);
+    Frames(1);
+  }
+  return {};
+}
+
+std::string LineParser::PadAxisCommand(const Tokens& args) {
+  if (args.size() != 2) return "expects an axis (leftx, lefty) and a value";
+  ScriptStep s = Step(ScriptStep::Kind::kPadAxis);
+  if (args[0] == "leftx") {
+    s.pad_axis = PadAxis::kLeftX;
+  } else if (args[0] == "lefty") {
+    s.pad_axis = PadAxis::kLeftY;
+  } else {
+    return "unknown axis '" + Shown(args[0]) + "' (leftx, lefty)";
+  }
+  const auto value = ParseSigned(args[1], -32768, 32767);
+  if (!value) return "bad axis value '" + Shown(args[1]) + "' (-32768..32767)";
+  s.axis_value = *value;
+  steps_->push_back(s);
+  return {};
+}
+
 std::string LineParser::Parse(std::string_view command, const Tokens& args, std::string_view rest) {
   using Kind = ScriptStep::Kind;
   if (command == "frames") return Count(Kind::kFrames, args, "frames");
@@ -206,6 +293,9 @@ std::string LineParser::Parse(std::string_view command, const Tokens& args, std:
     return KeyCommand(command, args);
   }
   if (command == "answer") return Answer(args);
+  if (command == "wheel") return Wheel(args);
+  if (command == "pad" || command == "paddown" || command == "padup") return Pad(command, args);
+  if (command == "padaxis") return PadAxisCommand(args);
   if (command == "shot") {
     if (rest.empty()) return "expects a file name";
     ScriptStep s = Step(Kind::kShot);
