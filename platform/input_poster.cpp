@@ -26,10 +26,14 @@ uint32_t KeyMessageFor(uint32_t virtual_key, bool down, bool alt_held, bool ctrl
   return down ? msg::kKeyDown : msg::kKeyUp;
 }
 
+void InputPoster::AskPointerShape() {
+  SendMessage(msg::kSetCursor, 0, kHitClient | (static_cast<int64_t>(msg::kMouseMove) << 16));
+}
+
 void InputPoster::MoveTo(int x, int y) {
   x_ = x;
   y_ = y;
-  SendMessage(msg::kSetCursor, 0, kHitClient | (static_cast<int64_t>(msg::kMouseMove) << 16));
+  AskPointerShape();
   PostMessage(msg::kMouseMove, MouseFlags(), MakePointParam(x_, y_));
 }
 

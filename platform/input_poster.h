@@ -31,6 +31,8 @@ class InputPoster {
   // set-cursor message: client area, on behalf of the move), then the move is
   // posted.
   void MoveTo(int x, int y);
+  // The synchronous set-cursor message that comes ahead of a pointer move.
+  static void AskPointerShape();
   // A button press (or, with `double_click`, the double-click message that
   // replaces the second press) or release at the current position.
   void Button(MouseButton button, bool down, bool double_click);

@@ -41,6 +41,8 @@ void InputSynth::MoveTo(int x, int y) {
   if (x == x_ && y == y_) return;
   x_ = x;
   y_ = y;
+  // As the window system does for every move of the pointer.
+  platform::InputPoster::AskPointerShape();
   Post(platform::msg::kMouseMove, ButtonFlags(), platform::MakePointParam(x, y));
 }
 
