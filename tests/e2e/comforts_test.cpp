@@ -101,6 +101,24 @@ TEST(Comforts, DownThenEnterPicksTheSecondChoice) {
   EXPECT_EQ(run.trace.Pages().back(), (std::pair<long, long>{kFollowKuro, 0}));
 }
 
+TEST(Comforts, TheGamepadStepsThroughTheChoicesWithTheDpadAndTheStick) {
+  test_support::TempFolder by_dpad, by_stick;
+  // Read with A, the pointer comes to the first choice; one step down is
+  // the second.
+  const PlayerRun dpad =
+      Play(by_dpad, kToStory + Repeat("pad a\nframes 1\n", 8) + "pad dpdown\npad a\nframes 3\n");
+  ASSERT_EQ(dpad.result.exit_code, 0) << dpad.result.err;
+  EXPECT_EQ(dpad.trace.Pages().back(), (std::pair<long, long>{kFollowKuro, 0}));
+  // Read with the mouse, the pointer stays; the stick pushed down steps to
+  // the first choice, and held on it steps on after a while.
+  const PlayerRun stick =
+      Play(by_stick, kToStory + Clicks(8, 300, 100) +
+                         "padaxis lefty 30000\nframes 1\npadaxis lefty 0\nframes 1\npad a\n"
+                         "frames 3\n");
+  ASSERT_EQ(stick.result.exit_code, 0) << stick.result.err;
+  EXPECT_EQ(stick.trace.Pages().back(), (std::pair<long, long>{2, 0}));
+}
+
 TEST(Comforts, HeldCtrlSkipsReadLinesToTheChoiceAndStopsThere) {
   test_support::TempFolder folder;
   // Read up to the choices, start again from the menu's restart entry, then
