@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/platform.h"
+
 namespace platform {
 namespace {
 
@@ -13,7 +15,10 @@ std::unique_ptr<Backend>& Installed() {
 
 }  // namespace
 
-void InstallBackend(std::unique_ptr<Backend> backend) { Installed() = std::move(backend); }
+void InstallBackend(std::unique_ptr<Backend> backend) {
+  ResetClockPauses();
+  Installed() = std::move(backend);
+}
 
 Backend& CurrentBackend() {
   if (!Installed()) {

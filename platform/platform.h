@@ -23,6 +23,8 @@ uint32_t TimeMs();
 uint32_t BackendTimeMs();
 void PauseClock(bool paused);
 bool ClockPaused();
+// Forgets every pause: a newly installed backend brings a clock of its own.
+void ResetClockPauses();
 // Calendar seconds since 1970 as the backend keeps them (virtual when headless).
 int64_t CalendarSeconds();
 void WaitUntil(uint32_t deadline_ms);

@@ -80,6 +80,9 @@ void PauseClock(bool paused) {
 bool ClockPaused() {
   return Clock().paused;
 }
+void ResetClockPauses() {
+  Clock() = ClockState{};
+}
 int64_t CalendarSeconds() {
   return CurrentBackend().CalendarSeconds();
 }

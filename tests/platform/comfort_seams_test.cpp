@@ -65,6 +65,9 @@ TEST_F(ComfortSeamsTest, ThePausedClockStandsStillAndGoesOnWhereItStood) {
   platform::WaitUntil(5100);
   EXPECT_GT(fake_->now_ms, 7100u);
   EXPECT_GT(platform::TimeMs(), 5100u);
+  // A new backend's clock has had no pauses.
+  fake_ = &test_support::FakeBackend::Install();
+  EXPECT_EQ(platform::TimeMs(), fake_->now_ms);
 }
 
 class MarkCorner : public platform::FrameOverlay {
