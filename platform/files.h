@@ -17,8 +17,6 @@ std::string DefaultSaveFolder(const std::string& game_folder, const std::string&
 // XDG_PICTURES_DIR, as xdg-user-dir reads it; else "<home>/Pictures". No
 // trailing '/'.
 std::string PicturesFolderFrom(std::string_view user_dirs, const std::string& home);
-// $XDG_CONFIG_HOME, else ~/.config (no trailing '/').
-std::string UserConfigHome();
 // The user's home folder ($HOME, else the password database, else /tmp).
 std::string UserHome();
 // $XDG_DATA_HOME, else ~/.local/share (no trailing '/').

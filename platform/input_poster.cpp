@@ -26,15 +26,15 @@ uint32_t KeyMessageFor(uint32_t virtual_key, bool down, bool alt_held, bool ctrl
   return down ? msg::kKeyDown : msg::kKeyUp;
 }
 
-void InputPoster::AskPointerShape() {
+void PostPointerMove(int x, int y, uint64_t button_flags) {
   SendMessage(msg::kSetCursor, 0, kHitClient | (static_cast<int64_t>(msg::kMouseMove) << 16));
+  PostMessage(msg::kMouseMove, button_flags, MakePointParam(x, y));
 }
 
 void InputPoster::MoveTo(int x, int y) {
   x_ = x;
   y_ = y;
-  AskPointerShape();
-  PostMessage(msg::kMouseMove, MouseFlags(), MakePointParam(x_, y_));
+  PostPointerMove(x_, y_, MouseFlags());
 }
 
 void InputPoster::Button(MouseButton button, bool down, bool double_click) {

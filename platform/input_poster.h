@@ -16,14 +16,6 @@ enum class MouseButton { kLeft, kRight };
 // Alt is held (without Ctrl, which with Alt makes AltGr) are system keys.
 uint32_t KeyMessageFor(uint32_t virtual_key, bool down, bool alt_held, bool ctrl_held);
 
-// Modifier-key flags of the mouse messages' wparam.
-namespace mk {
-inline constexpr uint64_t kLButton = 0x0001;
-inline constexpr uint64_t kRButton = 0x0002;
-inline constexpr uint64_t kShift = 0x0004;
-inline constexpr uint64_t kControl = 0x0008;
-}  // namespace mk
-
 class InputPoster {
  public:
   // Pointer at (x, y) in display coordinates. As the window system does, the
@@ -31,8 +23,6 @@ class InputPoster {
   // set-cursor message: client area, on behalf of the move), then the move is
   // posted.
   void MoveTo(int x, int y);
-  // The synchronous set-cursor message that comes ahead of a pointer move.
-  static void AskPointerShape();
   // A button press (or, with `double_click`, the double-click message that
   // replaces the second press) or release at the current position.
   void Button(MouseButton button, bool down, bool double_click);

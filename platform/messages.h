@@ -54,6 +54,14 @@ inline constexpr uint32_t kPadButtonUp = kApp + 2;
 inline constexpr uint32_t kPadAxis = kApp + 3;
 }  // namespace msg
 
+// Modifier-key flags of the mouse messages' wparam.
+namespace mk {
+inline constexpr uint64_t kLButton = 0x0001;
+inline constexpr uint64_t kRButton = 0x0002;
+inline constexpr uint64_t kShift = 0x0004;
+inline constexpr uint64_t kControl = 0x0008;
+}  // namespace mk
+
 inline constexpr int kWheelDelta = 120;
 
 // Packs a wheel turn of `notches` (positive away from the user) the way the

@@ -40,6 +40,10 @@ bool PeekMessage(Message* out);
 void WaitMessage();
 void PostMessage(uint32_t message, uint64_t wparam, int64_t lparam);
 void PostQuitMessage(int exit_code);
+// A pointer move at (x, y) as the window system makes it: the window
+// procedure is first asked for the pointer shape (a synchronous set-cursor
+// message), then the move is posted with the button flags.
+void PostPointerMove(int x, int y, uint64_t button_flags);
 // Key messages produce character messages, as the window system's translation.
 void TranslateMessage(const Message& message);
 int64_t DispatchMessage(const Message& message);
@@ -131,6 +135,8 @@ std::string ScreenshotFolder();
 std::string ProgramFile();
 // The stand-in for the Windows folder: a per-user configuration folder.
 std::string ConfigFolder();
+// $XDG_CONFIG_HOME, else ~/.config (no trailing '/').
+std::string UserConfigHome();
 // This game's folder in the user's data folder (not created here), for what
 // the player keeps about a game beside its saves.
 std::string UserDataFolder();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/input_poster.h"
 #include "platform/platform.h"
 
 namespace comforts {
@@ -41,9 +40,8 @@ void InputSynth::MoveTo(int x, int y) {
   if (x == x_ && y == y_) return;
   x_ = x;
   y_ = y;
-  // As the window system does for every move of the pointer.
-  platform::InputPoster::AskPointerShape();
-  Post(platform::msg::kMouseMove, ButtonFlags(), platform::MakePointParam(x, y));
+  expected_.push_back({platform::msg::kMouseMove, ButtonFlags(), platform::MakePointParam(x, y)});
+  platform::PostPointerMove(x, y, ButtonFlags());
 }
 
 void InputSynth::Press(Button button) {

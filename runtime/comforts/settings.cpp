@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "platform/files.h"
+#include "platform/platform.h"
 
 namespace comforts {
 namespace {
