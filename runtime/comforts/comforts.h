@@ -18,6 +18,7 @@ struct ComfortOptions {
   KeyMap keys = KeyMap::Defaults();
   Levels levels;
   bool skip_all = false;  // skip unread lines too
+  bool gamepad = true;    // false: game controllers are ignored
   // The record of read lines is kept in the user's data folder; false keeps
   // it in memory for this run only (headless runs).
   bool keep_read_record = true;

@@ -78,10 +78,11 @@ bool Controller::Filter(const platform::Message& m) {
       return true;
     case msg::kPadButtonDown:
     case msg::kPadButtonUp:
-      if (m.wparam < platform::kPadButtonCount)
+      if (options_.gamepad && m.wparam < platform::kPadButtonCount)
         OnPadButton(static_cast<PadButton>(m.wparam), m.message == msg::kPadButtonDown);
       return true;
     case msg::kPadAxis:
+      if (!options_.gamepad) return true;
       if (m.wparam == static_cast<uint64_t>(platform::PadAxis::kLeftX))
         stick_x_ = static_cast<int>(m.lparam);
       if (m.wparam == static_cast<uint64_t>(platform::PadAxis::kLeftY))

@@ -60,6 +60,7 @@ ComfortOptions OptionsFor(const runtime::PlayerOptions& options, const SettingsS
   comfort.levels.music = options.music_volume.value_or(file.music_volume.value_or(kMaxLevel));
   comfort.levels.mute = file.mute.value_or(false);
   comfort.skip_all = options.skip_all.value_or(file.skip_all.value_or(false));
+  comfort.gamepad = file.gamepad.value_or(true);
   comfort.keep_read_record = !options.headless;
   if (source.writable) comfort.settings_path = source.path;
   comfort.file_settings = file;

@@ -267,6 +267,15 @@ TEST(Comforts, KeysWriteTheSettingsFileAndABrokenOneIsLeftAlone) {
   EXPECT_EQ(broken_run.trace.Named("volume")[0].Int("master"), 100) << "nothing of it is used";
 }
 
+TEST(Comforts, AGamepadSwitchedOffInTheSettingsIsIgnored) {
+  test_support::TempFolder folder;
+  folder.Write("settings.toml", "[gamepad]\nenabled = false\n");
+  const PlayerRun run =
+      Play(folder, kToStory + Repeat("pad a\nframes 1\n", 3), "--settings settings.toml");
+  ASSERT_EQ(run.result.exit_code, 0) << run.result.err;
+  EXPECT_EQ(run.trace.Pages(), (std::vector<std::pair<long, long>>{{0, 0}}));
+}
+
 TEST(Comforts, ComfortOptionsAreRefusedWithFaithful) {
   test_support::TempFolder folder;
   for (const char* args : {"--faithful --volume 50", "--faithful --skip all", "--skip sometimes",
