@@ -28,8 +28,12 @@ Backend& CurrentBackend() {
   return *Installed();
 }
 
-bool HasBackend() { return Installed() != nullptr; }
+bool HasBackend() {
+  return Installed() != nullptr;
+}
 
-void ResetBackend() { Installed().reset(); }
+void ResetBackend() {
+  Installed().reset();
+}
 
 }  // namespace platform

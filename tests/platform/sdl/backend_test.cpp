@@ -43,8 +43,7 @@ class SdlBackendTest : public ::testing::Test {
     platform::ResetMessageQueue();
   }
   // Opens a window of 640*scale x 480*scale and drops its start messages.
-  bool Open(int scale, platform::ScaleMode mode = platform::ScaleMode::kFit,
-            bool gamepad = false) {
+  bool Open(int scale, platform::ScaleMode mode = platform::ScaleMode::kFit, bool gamepad = false) {
     platform::DisplayOptions options{true, scale, mode};
     options.gamepad = gamepad;
     auto backend = platform::CreateSdlBackend(options);
