@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/platform.h"
+
 namespace platform {
 namespace {
 
@@ -13,7 +15,10 @@ std::unique_ptr<Backend>& Installed() {
 
 }  // namespace
 
-void InstallBackend(std::unique_ptr<Backend> backend) { Installed() = std::move(backend); }
+void InstallBackend(std::unique_ptr<Backend> backend) {
+  ResetClockPauses();
+  Installed() = std::move(backend);
+}
 
 Backend& CurrentBackend() {
   if (!Installed()) {
@@ -23,8 +28,12 @@ Backend& CurrentBackend() {
   return *Installed();
 }
 
-bool HasBackend() { return Installed() != nullptr; }
+bool HasBackend() {
+  return Installed() != nullptr;
+}
 
-void ResetBackend() { Installed().reset(); }
+void ResetBackend() {
+  Installed().reset();
+}
 
 }  // namespace platform

@@ -19,11 +19,19 @@ enum class MessageBoxKind { kInfo, kYesNo, kError };
 enum class MessageBoxAnswer { kOk, kYes, kNo };
 
 enum class ScaleMode { kFit, kInteger, kStretch };
+// How the picture's pixels are filtered when scaled: kAuto keeps whole
+// multiples sharp (integer scale mode) and smooths the others; sharp
+// bilinear enlarges by the largest whole multiple with nearest pixels, then
+// smooths the rest of the way.
+enum class ScaleFilter { kAuto, kNearest, kLinear, kSharpBilinear };
 
 struct DisplayOptions {
   bool windowed = false;  // false: full screen at the desktop's size
   int scale = 1;          // window of 640*scale x 480*scale
   ScaleMode scale_mode = ScaleMode::kFit;
+  ScaleFilter filter = ScaleFilter::kAuto;
+  // Game controllers post the pad messages (platform/messages.h).
+  bool gamepad = false;
 };
 
 class Backend {
@@ -49,6 +57,9 @@ class Backend {
   virtual std::string Title() const = 0;  // Shift-JIS
   virtual void RaiseWindow() = 0;
   virtual void MinimizeWindow() = 0;
+  // Window or whole screen; a backend without a screen only remembers it.
+  virtual void SetFullScreen(bool full_screen) { full_screen_ = full_screen; }
+  virtual bool FullScreen() const { return full_screen_; }
 
   // Moves native events into the message queue; Wait blocks until one came.
   virtual void PumpEvents() = 0;
@@ -82,6 +93,9 @@ class Backend {
   static constexpr int kAudioRateHz = 44100;
   virtual bool OpenAudio(AudioRender render) = 0;
   virtual void CloseAudio() = 0;
+
+ private:
+  bool full_screen_ = false;
 };
 
 // Installs the backend every platform function forwards to.

@@ -94,6 +94,11 @@ std::string UserDataHome() {
   return UserHome() + "/.local/share";
 }
 
+std::string UserConfigHome() {
+  if (auto config = AbsoluteEnv("XDG_CONFIG_HOME")) return *config;
+  return UserHome() + "/.config";
+}
+
 std::string DefaultSaveFolder(const std::string& game_folder, const std::string& data_home) {
   std::string trimmed = game_folder;
   while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
@@ -123,6 +128,10 @@ std::string PicturesFolderFrom(std::string_view user_dirs, const std::string& ho
   return folder;
 }
 
+std::string UserDataFolder() {
+  return DefaultSaveFolder(GameFolder(), UserDataHome());
+}
+
 const std::string& GameFolder() {
   auto& f = Folders();
   if (!f.game) f.game = AsFolder("");
@@ -138,7 +147,7 @@ void SetGameFolder(const std::string& folder) {
 const std::string& SaveFolder() {
   auto& f = Folders();
   if (!f.save) {
-    f.save = DefaultSaveFolder(GameFolder(), UserDataHome());
+    f.save = UserDataFolder();
     std::error_code ec;
     std::filesystem::create_directories(*f.save, ec);
   }
@@ -163,11 +172,9 @@ void SetSaveFolder(const std::string& folder) {
 }
 
 std::string ScreenshotFolder() {
-  std::string config_home = UserHome() + "/.config";
-  if (auto config = AbsoluteEnv("XDG_CONFIG_HOME")) config_home = *config;
   std::vector<uint8_t> user_dirs;
   std::string error;
-  if (!ReadSmallFile(config_home + "/user-dirs.dirs", kMaxUserDirsBytes, &user_dirs, &error))
+  if (!ReadSmallFile(UserConfigHome() + "/user-dirs.dirs", kMaxUserDirsBytes, &user_dirs, &error))
     user_dirs.clear();
   const std::string_view text(reinterpret_cast<const char*>(user_dirs.data()), user_dirs.size());
   return PicturesFolderFrom(text, UserHome()) + "/aoat-player/";
@@ -180,8 +187,7 @@ std::string ProgramFile() {
 }
 
 std::string ConfigFolder() {
-  if (auto config = AbsoluteEnv("XDG_CONFIG_HOME")) return *config + "/aoat";
-  return UserHome() + "/.config/aoat";
+  return UserConfigHome() + "/aoat";
 }
 
 }  // namespace platform

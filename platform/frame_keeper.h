@@ -16,6 +16,7 @@ class FrameKeeper {
   void Keep(const Surface& back, const Rect& source);
   // The kept frame, or nullptr before the first presentation.
   const Surface* Frame() const { return frame_.get(); }
+  Surface* MutableFrame() { return frame_.get(); }
   // The kept frame as PNG bytes; before the first presentation a black
   // 640 x 480 picture.
   bool EncodePng(std::vector<uint8_t>* png, std::string* error) const;

@@ -26,11 +26,15 @@ uint32_t KeyMessageFor(uint32_t virtual_key, bool down, bool alt_held, bool ctrl
   return down ? msg::kKeyDown : msg::kKeyUp;
 }
 
+void PostPointerMove(int x, int y, uint64_t button_flags) {
+  SendMessage(msg::kSetCursor, 0, kHitClient | (static_cast<int64_t>(msg::kMouseMove) << 16));
+  PostMessage(msg::kMouseMove, button_flags, MakePointParam(x, y));
+}
+
 void InputPoster::MoveTo(int x, int y) {
   x_ = x;
   y_ = y;
-  SendMessage(msg::kSetCursor, 0, kHitClient | (static_cast<int64_t>(msg::kMouseMove) << 16));
-  PostMessage(msg::kMouseMove, MouseFlags(), MakePointParam(x_, y_));
+  PostPointerMove(x_, y_, MouseFlags());
 }
 
 void InputPoster::Button(MouseButton button, bool down, bool double_click) {
@@ -56,6 +60,18 @@ void InputPoster::Key(uint32_t virtual_key, bool down, bool alt_held, bool ctrl_
 
 void InputPoster::Key(uint32_t virtual_key, bool down) {
   Key(virtual_key, down, IsKeyDown(vk::kMenu), IsKeyDown(vk::kControl));
+}
+
+void InputPoster::Wheel(int notches) {
+  PostMessage(msg::kMouseWheel, MakeWheelParam(notches, MouseFlags()), MakePointParam(x_, y_));
+}
+
+void InputPoster::PadButton(platform::PadButton button, bool down) {
+  PostMessage(down ? msg::kPadButtonDown : msg::kPadButtonUp, static_cast<uint64_t>(button), 0);
+}
+
+void InputPoster::PadAxis(platform::PadAxis axis, int value) {
+  PostMessage(msg::kPadAxis, static_cast<uint64_t>(axis), value);
 }
 
 bool InputPoster::IsKeyDown(uint32_t virtual_key) const {

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/messages.h"
+
 namespace platform {
 
 enum class MouseButton { kLeft, kRight };
@@ -13,14 +15,6 @@ enum class MouseButton { kLeft, kRight };
 // Message number of a key transition: Alt itself, F10 and keys pressed while
 // Alt is held (without Ctrl, which with Alt makes AltGr) are system keys.
 uint32_t KeyMessageFor(uint32_t virtual_key, bool down, bool alt_held, bool ctrl_held);
-
-// Modifier-key flags of the mouse messages' wparam.
-namespace mk {
-inline constexpr uint64_t kLButton = 0x0001;
-inline constexpr uint64_t kRButton = 0x0002;
-inline constexpr uint64_t kShift = 0x0004;
-inline constexpr uint64_t kControl = 0x0008;
-}  // namespace mk
 
 class InputPoster {
  public:
@@ -36,6 +30,13 @@ class InputPoster {
   void Key(uint32_t virtual_key, bool down, bool alt_held, bool ctrl_held);
   // The same, with Alt and Ctrl as this poster has seen them.
   void Key(uint32_t virtual_key, bool down);
+  // A turn of the wheel by `notches` (positive away from the user) at the
+  // current position.
+  void Wheel(int notches);
+  // A game controller's button going down or up, and a stick axis moved
+  // (-32768..32767).
+  void PadButton(platform::PadButton button, bool down);
+  void PadAxis(platform::PadAxis axis, int value);
 
   int X() const { return x_; }
   int Y() const { return y_; }

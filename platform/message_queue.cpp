@@ -1,8 +1,8 @@
 // The window system's message queue, shared by both backends: backends post
 // translated native events; the main loop takes them one at a time and
 // dispatches them to the window procedure.
-#include <array>
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <vector>
 
@@ -16,6 +16,7 @@ struct QueueState {
   std::array<bool, 256> key_down{};
   std::array<bool, 256> toggled{};
   WindowProcedure procedure = nullptr;
+  MessageFilter filter = nullptr;
   std::vector<EventSource> sources;
 };
 
@@ -86,7 +87,9 @@ void PollEventSources() {
 
 }  // namespace
 
-void SetWindowProcedure(WindowProcedure procedure) { State().procedure = procedure; }
+void SetWindowProcedure(WindowProcedure procedure) {
+  State().procedure = procedure;
+}
 
 bool PeekMessage(Message* out) {
   auto& s = State();
@@ -94,11 +97,18 @@ bool PeekMessage(Message* out) {
     PollEventSources();
     if (HasBackend()) CurrentBackend().PumpEvents();
   }
-  if (s.messages.empty()) return false;
-  *out = s.messages.front();
-  s.messages.pop_front();
+  for (;;) {
+    if (s.messages.empty()) return false;
+    *out = s.messages.front();
+    s.messages.pop_front();
+    if (s.filter == nullptr || s.filter(*out)) break;
+  }
   TrackKeyState(*out);
   return true;
+}
+
+void SetMessageFilter(MessageFilter filter) {
+  State().filter = filter;
 }
 
 void WaitMessage() {
@@ -110,7 +120,9 @@ void WaitMessage() {
   }
 }
 
-void AddEventSource(EventSource source) { State().sources.push_back(source); }
+void AddEventSource(EventSource source) {
+  State().sources.push_back(source);
+}
 
 void RemoveEventSource(EventSource source) {
   auto& sources = State().sources;

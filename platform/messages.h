@@ -39,9 +39,64 @@ inline constexpr uint32_t kLButtonDblClk = 0x0203;
 inline constexpr uint32_t kRButtonDown = 0x0204;
 inline constexpr uint32_t kRButtonUp = 0x0205;
 inline constexpr uint32_t kRButtonDblClk = 0x0206;
+// The wheel: the high word of wparam is the signed distance turned, in
+// kWheelDelta units per notch, positive away from the user.
+inline constexpr uint32_t kMouseWheel = 0x020A;
 inline constexpr uint32_t kHotKey = 0x0312;
 inline constexpr uint32_t kMciNotify = 0x03B9;
+// The player's own messages, in the range the window system leaves to
+// applications (from 0x8000): a game controller's button down and up (wparam
+// a PadButton) and a stick axis moved (wparam a PadAxis, lparam the
+// position -32768..32767). The window procedure passes them on untouched.
+inline constexpr uint32_t kApp = 0x8000;
+inline constexpr uint32_t kPadButtonDown = kApp + 1;
+inline constexpr uint32_t kPadButtonUp = kApp + 2;
+inline constexpr uint32_t kPadAxis = kApp + 3;
 }  // namespace msg
+
+// Modifier-key flags of the mouse messages' wparam.
+namespace mk {
+inline constexpr uint64_t kLButton = 0x0001;
+inline constexpr uint64_t kRButton = 0x0002;
+inline constexpr uint64_t kShift = 0x0004;
+inline constexpr uint64_t kControl = 0x0008;
+}  // namespace mk
+
+inline constexpr int kWheelDelta = 120;
+
+// Packs a wheel turn of `notches` (positive away from the user) the way the
+// wheel message's wparam carries it, with the button flags `key_flags`.
+constexpr uint64_t MakeWheelParam(int notches, uint64_t key_flags) {
+  const auto distance = static_cast<uint16_t>(static_cast<int16_t>(notches * kWheelDelta));
+  return (static_cast<uint64_t>(distance) << 16) | (key_flags & 0xFFFF);
+}
+// The signed distance of a wheel message's wparam.
+constexpr int WheelDistance(uint64_t wparam) {
+  return static_cast<int16_t>(static_cast<uint16_t>(wparam >> 16));
+}
+
+// Game controller buttons and axes, numbered as the common controller layout
+// orders them.
+enum class PadButton : uint32_t {
+  kA = 0,
+  kB = 1,
+  kX = 2,
+  kY = 3,
+  kBack = 4,
+  kGuide = 5,
+  kStart = 6,
+  kLeftStick = 7,
+  kRightStick = 8,
+  kLeftShoulder = 9,
+  kRightShoulder = 10,
+  kDpadUp = 11,
+  kDpadDown = 12,
+  kDpadLeft = 13,
+  kDpadRight = 14,
+};
+inline constexpr uint32_t kPadButtonCount = 15;
+enum class PadAxis : uint32_t { kLeftX = 0, kLeftY = 1, kRightX = 2, kRightY = 3 };
+inline constexpr uint32_t kPadAxisCount = 4;
 
 // Notice codes of the MCI completion message (its wparam).
 namespace mci {
@@ -108,22 +163,22 @@ inline constexpr uint32_t kLControl = 0xA2;
 inline constexpr uint32_t kRControl = 0xA3;
 inline constexpr uint32_t kLMenu = 0xA4;
 inline constexpr uint32_t kRMenu = 0xA5;
-inline constexpr uint32_t kOem1 = 0xBA;       // US ';:'   JP ':*'
-inline constexpr uint32_t kOemPlus = 0xBB;    // US '=+'   JP ';+'
+inline constexpr uint32_t kOem1 = 0xBA;     // US ';:'   JP ':*'
+inline constexpr uint32_t kOemPlus = 0xBB;  // US '=+'   JP ';+'
 inline constexpr uint32_t kOemComma = 0xBC;
 inline constexpr uint32_t kOemMinus = 0xBD;
 inline constexpr uint32_t kOemPeriod = 0xBE;
-inline constexpr uint32_t kOem2 = 0xBF;       // '/?'
-inline constexpr uint32_t kOem3 = 0xC0;       // US '`~'   JP '@`'
-inline constexpr uint32_t kOem4 = 0xDB;       // '[{'
-inline constexpr uint32_t kOem5 = 0xDC;       // '\|' (JP yen key)
-inline constexpr uint32_t kOem6 = 0xDD;       // ']}'
-inline constexpr uint32_t kOem7 = 0xDE;       // US quote  JP '^~'
-inline constexpr uint32_t kOem102 = 0xE2;     // JP '\_' (ro key)
-inline constexpr uint32_t kOemAttn = 0xF0;    // JP eisu / caps
-inline constexpr uint32_t kOemCopy = 0xF2;    // JP katakana/hiragana
-inline constexpr uint32_t kOemAuto = 0xF3;    // JP hankaku/zenkaku
-inline constexpr uint32_t kOemEnlw = 0xF4;    // JP hankaku/zenkaku
+inline constexpr uint32_t kOem2 = 0xBF;     // '/?'
+inline constexpr uint32_t kOem3 = 0xC0;     // US '`~'   JP '@`'
+inline constexpr uint32_t kOem4 = 0xDB;     // '[{'
+inline constexpr uint32_t kOem5 = 0xDC;     // '\|' (JP yen key)
+inline constexpr uint32_t kOem6 = 0xDD;     // ']}'
+inline constexpr uint32_t kOem7 = 0xDE;     // US quote  JP '^~'
+inline constexpr uint32_t kOem102 = 0xE2;   // JP '\_' (ro key)
+inline constexpr uint32_t kOemAttn = 0xF0;  // JP eisu / caps
+inline constexpr uint32_t kOemCopy = 0xF2;  // JP katakana/hiragana
+inline constexpr uint32_t kOemAuto = 0xF3;  // JP hankaku/zenkaku
+inline constexpr uint32_t kOemEnlw = 0xF4;  // JP hankaku/zenkaku
 }  // namespace vk
 
 }  // namespace platform

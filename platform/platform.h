@@ -15,7 +15,16 @@
 namespace platform {
 
 // ---- Clock
+// The program's clock. It stands still while paused (PauseClock), and the
+// time spent paused never counts: after a pause it goes on from where it
+// stood.
 uint32_t TimeMs();
+// The backend's own clock, which pauses never stop (the trace's time).
+uint32_t BackendTimeMs();
+void PauseClock(bool paused);
+bool ClockPaused();
+// Forgets every pause: a newly installed backend brings a clock of its own.
+void ResetClockPauses();
 // Calendar seconds since 1970 as the backend keeps them (virtual when headless).
 int64_t CalendarSeconds();
 void WaitUntil(uint32_t deadline_ms);
@@ -31,6 +40,10 @@ bool PeekMessage(Message* out);
 void WaitMessage();
 void PostMessage(uint32_t message, uint64_t wparam, int64_t lparam);
 void PostQuitMessage(int exit_code);
+// A pointer move at (x, y) as the window system makes it: the window
+// procedure is first asked for the pointer shape (a synchronous set-cursor
+// message), then the move is posted with the button flags.
+void PostPointerMove(int x, int y, uint64_t button_flags);
 // Key messages produce character messages, as the window system's translation.
 void TranslateMessage(const Message& message);
 int64_t DispatchMessage(const Message& message);
@@ -42,6 +55,11 @@ int64_t DefWindowProc(uint32_t message, uint64_t wparam, int64_t lparam);
 int16_t GetKeyState(uint32_t virtual_key);
 // Empties the queue and the key-state table (tests, and a new window).
 void ResetMessageQueue();
+// Sees every message as it is taken, before the key-state table and the
+// window procedure do; returns false to swallow it (then it is as if it had
+// never been sent). The filter may post messages of its own. Null removes it.
+using MessageFilter = bool (*)(const Message& message);
+void SetMessageFilter(MessageFilter filter);
 // A source of messages polled on the main thread whenever the queue is pumped
 // (for example the music player posting its end-of-song notice).
 using EventSource = void (*)();
@@ -56,6 +74,9 @@ void SetWindowTitle(std::string_view title_sjis);
 std::string WindowTitle();
 void RaiseMainWindow();
 void MinimizeMainWindow();
+// Switches between a window and the whole screen (where the backend can).
+void SetFullScreen(bool full_screen);
+bool IsFullScreen();
 
 // ---- Pointer (640 x 480 display coordinates)
 // The window system's show counter: visible while the count is 0 or more.
@@ -65,6 +86,23 @@ void SetCursorShape(bool arrow);
 void ClipCursor(const std::optional<Rect>& area);
 void SetCursorPos(int x, int y);
 void EnableTextInput(bool enabled);
+
+// ---- Presentation
+// Something drawn over the presented picture: onto a copy of the frame just
+// before the backend shows it (and keeps it for screenshots), so that the
+// program's own surfaces never see it.
+class FrameOverlay {
+ public:
+  virtual ~FrameOverlay() = default;
+  // False while there is nothing to draw: the frame then goes out untouched.
+  virtual bool Active() = 0;
+  // Draws onto `frame`, the presented rectangle of the back surface.
+  virtual void Draw(Surface& frame) = 0;
+};
+// Installs the overlay (null removes it); the caller keeps it alive.
+void SetFrameOverlay(FrameOverlay* overlay);
+// Hands the `source` rectangle of `back` to the backend, with the overlay.
+void PresentFrame(const Surface& back, const Rect& source);
 
 // ---- Dialogs
 MessageBoxAnswer ShowMessageBox(MessageBoxKind kind, std::string_view caption_sjis,
@@ -97,6 +135,11 @@ std::string ScreenshotFolder();
 std::string ProgramFile();
 // The stand-in for the Windows folder: a per-user configuration folder.
 std::string ConfigFolder();
+// $XDG_CONFIG_HOME, else ~/.config (no trailing '/').
+std::string UserConfigHome();
+// This game's folder in the user's data folder (not created here), for what
+// the player keeps about a game beside its saves.
+std::string UserDataFolder();
 // Finds an existing file for a name from the project (backslashes, any case,
 // Shift-JIS or UTF-8 components); nullopt when there is none. Relative names
 // start in the game folder.

@@ -63,15 +63,25 @@ bool OpenTrace(const std::string& path) {
   return g_trace != nullptr;
 }
 
-void CloseTrace() { g_trace.reset(); }
-bool TraceEnabled() { return g_trace != nullptr; }
-void AdvanceTraceFrame() { ++g_frame; }
-uint64_t TraceFrame() { return g_frame; }
-void SetTraceTimeOrigin(uint32_t time_ms) { g_origin_ms = time_ms; }
+void CloseTrace() {
+  g_trace.reset();
+}
+bool TraceEnabled() {
+  return g_trace != nullptr;
+}
+void AdvanceTraceFrame() {
+  ++g_frame;
+}
+uint64_t TraceFrame() {
+  return g_frame;
+}
+void SetTraceTimeOrigin(uint32_t time_ms) {
+  g_origin_ms = time_ms;
+}
 
 TraceEvent::TraceEvent(std::string_view event_name) : active_(TraceEnabled()) {
   if (!active_) return;
-  const uint32_t now = HasBackend() ? TimeMs() - g_origin_ms : 0;
+  const uint32_t now = HasBackend() ? BackendTimeMs() - g_origin_ms : 0;
   line_ = "{\"f\":" + std::to_string(g_frame) + ",\"t\":" + std::to_string(now) + ",\"ev\":";
   AppendJsonString(event_name, &line_);
 }

@@ -17,6 +17,18 @@ PointerState& Pointer() {
   return state;
 }
 
+// The program's clock is the backend's less the time spent paused.
+struct ClockState {
+  bool paused = false;
+  uint32_t paused_at_ms = 0;  // backend time when the pause began
+  uint32_t offset_ms = 0;     // all paused time so far
+};
+
+ClockState& Clock() {
+  static ClockState state;
+  return state;
+}
+
 void ApplyPointerVisibility() {
   if (!HasBackend()) return;
   CurrentBackend().SetPointerVisible(Pointer().show_count >= 0 && Pointer().arrow_shape);
@@ -49,13 +61,34 @@ const char* AnswerName(MessageBoxAnswer answer) {
 }  // namespace
 
 uint32_t TimeMs() {
+  const ClockState& c = Clock();
+  return (c.paused ? c.paused_at_ms : CurrentBackend().TimeMs()) - c.offset_ms;
+}
+uint32_t BackendTimeMs() {
   return CurrentBackend().TimeMs();
+}
+void PauseClock(bool paused) {
+  ClockState& c = Clock();
+  if (paused == c.paused || !HasBackend()) return;
+  const uint32_t now_ms = CurrentBackend().TimeMs();
+  if (paused)
+    c.paused_at_ms = now_ms;
+  else
+    c.offset_ms += now_ms - c.paused_at_ms;
+  c.paused = paused;
+}
+bool ClockPaused() {
+  return Clock().paused;
+}
+void ResetClockPauses() {
+  Clock() = ClockState{};
 }
 int64_t CalendarSeconds() {
   return CurrentBackend().CalendarSeconds();
 }
 void WaitUntil(uint32_t deadline_ms) {
-  CurrentBackend().WaitUntil(deadline_ms);
+  // A wait while paused would never end: the backend's time goes on.
+  CurrentBackend().WaitUntil(deadline_ms + Clock().offset_ms);
 }
 
 bool CreateMainWindow(std::string_view title_sjis) {
@@ -82,6 +115,12 @@ void RaiseMainWindow() {
 }
 void MinimizeMainWindow() {
   CurrentBackend().MinimizeWindow();
+}
+void SetFullScreen(bool full_screen) {
+  CurrentBackend().SetFullScreen(full_screen);
+}
+bool IsFullScreen() {
+  return CurrentBackend().FullScreen();
 }
 
 int ShowCursor(bool show) {

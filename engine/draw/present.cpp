@@ -74,7 +74,7 @@ void Present() {
     return;
   }
   const RECT& r = elDraw::RefreshSize;
-  backend.Present(*DDBack, {r.left, r.top, r.right, r.bottom});
+  platform::PresentFrame(*DDBack, {r.left, r.top, r.right, r.bottom});
 }
 
 }  // namespace

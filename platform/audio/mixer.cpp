@@ -19,6 +19,8 @@ struct MixerState {
   std::vector<Voice*> voices;
   MusicSource music = nullptr;
   std::array<float, 2 * kMixChunkFrames> mix{};
+  std::array<float, 2 * kMixChunkFrames> song{};
+  MixLevels levels;
   bool output_open = false;
   bool told_no_device = false;
   WaveFormat primary{kWaveFormatPcm, 2, kMixRateHz, kMixRateHz * 4, 4, 16};
@@ -67,12 +69,35 @@ void RenderMix(int16_t* frames, int frame_count) {
     const int n = std::min(frame_count, audio::kMixChunkFrames);
     float* mix = state.mix.data();
     std::fill_n(mix, 2 * n, 0.0f);
-    if (state.music != nullptr) state.music(mix, n);
-    for (audio::Voice* voice : state.voices) audio::MixVoice(*voice, mix, n);
+    const MixLevels levels = state.levels;
+    if (levels.sound_gain == 1.0f && levels.music_gain == 1.0f) {
+      // Full levels: the song and the buffers add up in one pass.
+      if (state.music != nullptr) state.music(mix, n);
+      for (audio::Voice* voice : state.voices) audio::MixVoice(*voice, mix, n);
+    } else {
+      float* song = state.song.data();
+      std::fill_n(song, 2 * n, 0.0f);
+      // The song renders also when silenced, so that it keeps its time.
+      if (state.music != nullptr) state.music(song, n);
+      for (audio::Voice* voice : state.voices) audio::MixVoice(*voice, mix, n);
+      for (int i = 0; i < 2 * n; ++i)
+        mix[i] = mix[i] * levels.sound_gain + song[i] * levels.music_gain;
+    }
     for (int i = 0; i < 2 * n; ++i) frames[i] = audio::Clip(mix[i]);
     frames += 2 * n;
     frame_count -= n;
   }
+}
+
+void SetMixLevels(const MixLevels& levels) {
+  std::lock_guard lock(audio::State().mutex);
+  audio::State().levels = {std::clamp(levels.sound_gain, 0.0f, 1.0f),
+                           std::clamp(levels.music_gain, 0.0f, 1.0f)};
+}
+
+MixLevels CurrentMixLevels() {
+  std::lock_guard lock(audio::State().mutex);
+  return audio::State().levels;
 }
 
 bool OpenSoundOutput() {

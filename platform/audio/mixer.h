@@ -21,6 +21,16 @@ bool SoundOutputOpen();
 // Renders `frame_count` interleaved stereo frames of the mix.
 void RenderMix(int16_t* frames, int frame_count);
 
+// The listener's volume stage, applied after every sound's own volume: one
+// gain for the sound buffers and one for the sequencer's song (0 silent, 1
+// as the program plays them).
+struct MixLevels {
+  float sound_gain = 1.0f;
+  float music_gain = 1.0f;
+};
+void SetMixLevels(const MixLevels& levels);
+MixLevels CurrentMixLevels();
+
 // The primary buffer's format. It is checked as the device would check it and
 // kept; the mix itself always runs at kMixRateHz in 16-bit stereo, and every
 // buffer is converted to it.

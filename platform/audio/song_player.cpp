@@ -150,7 +150,7 @@ void OpenSong(std::vector<uint8_t> midi_bytes) {
   s.bytes = std::move(midi_bytes);
   s.open = true;
   s.seek_pending = s.playing = s.at_end = s.end_reached = false;
-  s.last_advance_ms = HasBackend() ? TimeMs() : 0;
+  s.last_advance_ms = HasBackend() ? BackendTimeMs() : 0;
 }
 
 void CloseSong() {
@@ -232,7 +232,7 @@ bool TakeSongEnd() {
 void AdvanceSongWithoutOutput() {
   SongState& s = Song();
   if (!HasBackend()) return;
-  const uint32_t now_ms = TimeMs();
+  const uint32_t now_ms = BackendTimeMs();
   const uint32_t elapsed_ms = std::min(now_ms - s.last_advance_ms, kMaxCatchUpMs);
   s.last_advance_ms = now_ms;
   if (SoundOutputOpen() || !s.open) return;

@@ -1,59 +1,16 @@
 #include "platform/headless/script.h"
 
-#include <charconv>
 #include <limits>
 #include <optional>
 
+#include "platform/headless/script_tokens.h"
 #include "platform/messages.h"
 
 namespace platform::headless {
 namespace {
 
 constexpr uint32_t kMaxCount = std::numeric_limits<int32_t>::max();
-constexpr size_t kMaxShownToken = 40;
-
 using Tokens = std::vector<std::string_view>;
-
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-Tokens Split(std::string_view s) {
-  Tokens tokens;
-  size_t i = 0;
-  while (i < s.size()) {
-    while (i < s.size() && IsSpace(s[i])) ++i;
-    const size_t start = i;
-    while (i < s.size() && !IsSpace(s[i])) ++i;
-    if (i > start) tokens.push_back(s.substr(start, i - start));
-  }
-  return tokens;
-}
-
-// A token as it may be shown in an error message: printable and short.
-std::string Shown(std::string_view token) {
-  std::string out;
-  for (const char c : token.substr(0, kMaxShownToken)) {
-    const auto u = static_cast<unsigned char>(c);
-    out.push_back(u >= 0x20 && u < 0x7F ? c : '?');
-  }
-  if (token.size() > kMaxShownToken) out += "...";
-  return out;
-}
-
-std::optional<uint32_t> ParseUnsigned(std::string_view token, int base, uint32_t max) {
-  if (token.empty()) return std::nullopt;
-  uint32_t value = 0;
-  const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value, base);
-  if (ec != std::errc() || end != token.data() + token.size() || value > max) return std::nullopt;
-  return value;
-}
 
 // Collects the steps and the first problem of one line.
 class LineParser {
@@ -100,6 +57,15 @@ class LineParser {
   std::string ButtonEdge(bool down, const Tokens& args);
   std::string KeyCommand(std::string_view command, const Tokens& args);
   std::string Answer(const Tokens& args);
+  std::string Wheel(const Tokens& args);
+  std::string Pad(std::string_view command, const Tokens& args);
+  std::string PadAxisCommand(const Tokens& args);
+  void PadEdge(PadButton button, bool down) {
+    ScriptStep s = Step(ScriptStep::Kind::kPad);
+    s.pad_button = button;
+    s.down = down;
+    steps_->push_back(s);
+  }
 
   int line_;
   std::vector<ScriptStep>* steps_;
@@ -189,6 +155,55 @@ std::string LineParser::Answer(const Tokens& args) {
   return {};
 }
 
+std::string LineParser::Wheel(const Tokens& args) {
+  if (args.size() != 1) return "expects one number of notches";
+  const auto notches = ParseSigned(args[0], -kMaxWheelNotches, kMaxWheelNotches);
+  if (!notches || *notches == 0)
+    return "bad number of notches '" + Shown(args[0]) + "' (-100..-1 or 1..100)";
+  ScriptStep s = Step(ScriptStep::Kind::kWheel);
+  s.x = *notches;
+  steps_->push_back(s);
+  Frames(1);
+  return {};
+}
+
+std::string LineParser::Pad(std::string_view command, const Tokens& args) {
+  if (args.size() != 1) return "expects one controller button";
+  const auto button = ParsePadButton(args[0]);
+  if (!button)
+    return "unknown controller button '" + Shown(args[0]) +
+           "' (a, b, x, y, back, start, leftshoulder, rightshoulder, dpup, dpdown, dpleft, "
+           "dpright)";
+  if (command == "paddown") {
+    PadEdge(*button, true);
+  } else if (command == "padup") {
+    PadEdge(*button, false);
+  } else {
+    PadEdge(*button, true);
+    Frames(1);
+    PadEdge(*button, false);
+    Frames(1);
+  }
+  return {};
+}
+
+std::string LineParser::PadAxisCommand(const Tokens& args) {
+  if (args.size() != 2) return "expects an axis (leftx, lefty) and a value";
+  ScriptStep s = Step(ScriptStep::Kind::kPadAxis);
+  if (args[0] == "leftx") {
+    s.pad_axis = PadAxis::kLeftX;
+  } else if (args[0] == "lefty") {
+    s.pad_axis = PadAxis::kLeftY;
+  } else {
+    return "unknown axis '" + Shown(args[0]) + "' (leftx, lefty)";
+  }
+  const auto value = ParseSigned(args[1], -32768, 32767);
+  if (!value) return "bad axis value '" + Shown(args[1]) + "' (-32768..32767)";
+  s.axis_value = *value;
+  steps_->push_back(s);
+  return {};
+}
+
 std::string LineParser::Parse(std::string_view command, const Tokens& args, std::string_view rest) {
   using Kind = ScriptStep::Kind;
   if (command == "frames") return Count(Kind::kFrames, args, "frames");
@@ -206,6 +221,9 @@ std::string LineParser::Parse(std::string_view command, const Tokens& args, std:
     return KeyCommand(command, args);
   }
   if (command == "answer") return Answer(args);
+  if (command == "wheel") return Wheel(args);
+  if (command == "pad" || command == "paddown" || command == "padup") return Pad(command, args);
+  if (command == "padaxis") return PadAxisCommand(args);
   if (command == "shot") {
     if (rest.empty()) return "expects a file name";
     ScriptStep s = Step(Kind::kShot);

@@ -14,14 +14,17 @@ namespace platform::headless {
 
 struct ScriptStep {
   enum class Kind {
-    kMove,    // x, y
-    kButton,  // button, down, double_click
-    kKey,     // virtual_key, down
-    kFrames,  // count frames
-    kWait,    // count virtual milliseconds
-    kShot,    // file
-    kAnswer,  // answer for the next message box
-    kClose,   // a close request
+    kMove,     // x, y
+    kButton,   // button, down, double_click
+    kKey,      // virtual_key, down
+    kFrames,   // count frames
+    kWait,     // count virtual milliseconds
+    kShot,     // file
+    kAnswer,   // answer for the next message box
+    kClose,    // a close request
+    kWheel,    // notches (in x)
+    kPad,      // pad_button, down
+    kPadAxis,  // pad_axis, axis_value
   };
   Kind kind = Kind::kFrames;
   int x = 0;
@@ -33,6 +36,9 @@ struct ScriptStep {
   uint32_t count = 0;
   std::string file;
   MessageBoxAnswer answer = MessageBoxAnswer::kOk;
+  PadButton pad_button = PadButton::kA;
+  PadAxis pad_axis = PadAxis::kLeftX;
+  int axis_value = 0;
   int line = 0;  // script line the step came from
 
   bool operator==(const ScriptStep&) const = default;
@@ -49,5 +55,7 @@ ParsedScript ParseScript(std::string_view text, std::string_view file_name);
 
 inline constexpr int kDisplayWidthPx = 640;
 inline constexpr int kDisplayHeightPx = 480;
+// A wheel command turns at most this many notches either way.
+inline constexpr int kMaxWheelNotches = 100;
 
 }  // namespace platform::headless

@@ -34,6 +34,15 @@ bool ScriptRunner::Run(const ScriptStep& step, uint32_t now_ms) {
     case ScriptStep::Kind::kKey:
       poster_.Key(step.virtual_key, step.down);
       return true;
+    case ScriptStep::Kind::kWheel:
+      poster_.Wheel(step.x);
+      return true;
+    case ScriptStep::Kind::kPad:
+      poster_.PadButton(step.pad_button, step.down);
+      return true;
+    case ScriptStep::Kind::kPadAxis:
+      poster_.PadAxis(step.pad_axis, step.axis_value);
+      return true;
     case ScriptStep::Kind::kFrames:
       frames_left_ = step.count;
       return false;

@@ -55,6 +55,7 @@ bool SdlBackend::CreateMainWindow(std::string_view title_sjis) {
   }
   SetIconFromResource();
   UpdateFrameInterval();
+  OpenGamepads();
   active_ = true;
   // The program believes it owns a 640 x 480 screen at 0,0, whatever the
   // real window does, so it hears of no other move.
@@ -64,6 +65,7 @@ bool SdlBackend::CreateMainWindow(std::string_view title_sjis) {
 }
 
 void SdlBackend::DestroyMainWindow() {
+  CloseGamepads();
   DestroyRenderer();
   if (window_ != nullptr) SDL_DestroyWindow(window_);
   window_ = nullptr;

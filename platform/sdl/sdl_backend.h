@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/display_mode.h"
@@ -38,6 +39,8 @@ class SdlBackend : public Backend {
   std::string Title() const override { return title_; }
   void RaiseWindow() override;
   void MinimizeWindow() override;
+  void SetFullScreen(bool full_screen) override;
+  bool FullScreen() const override { return fullscreen_; }
 
   void PumpEvents() override;
   void WaitEvents() override;
@@ -70,6 +73,11 @@ class SdlBackend : public Backend {
   void HandleKey(const SDL_KeyboardEvent& event);
   void HandleMouseMotion(int window_x, int window_y);
   void HandleMouseButton(const SDL_MouseButtonEvent& event);
+  void HandleMouseWheel(const SDL_MouseWheelEvent& event);
+  // Game controllers (sdl_gamepad.cpp).
+  void OpenGamepads();
+  void CloseGamepads();
+  void HandleGamepadEvent(const SDL_Event& event);
   void SetIconFromResource();
   // True while the events after a button press wait for the next frame.
   bool HoldingInputForFrame();
@@ -80,6 +88,9 @@ class SdlBackend : public Backend {
   void DestroyRenderer();
   bool PrepareTexture(const Surface& frame);
   void DrawKeptFrame();
+  // Sharp bilinear: the picture at its largest whole multiple, made with
+  // nearest pixels, is what gets smoothed into the viewport.
+  SDL_Texture* WholeMultipleTexture(const Viewport& viewport);
   void LimitFrameRate();
   void UpdateFrameInterval();
   // Where the picture lies in window coordinates (input) and in the
@@ -92,6 +103,8 @@ class SdlBackend : public Backend {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  SDL_Texture* multiple_texture_ = nullptr;
+  int multiple_ = 0;
   int texture_width_ = 0;
   int texture_height_ = 0;
   Uint32 texture_format_ = 0;
@@ -107,6 +120,8 @@ class SdlBackend : public Backend {
   DisplayModeState display_mode_;
   FrameKeeper frames_;
   InputPoster poster_;
+  std::vector<SDL_GameController*> gamepads_;
+  int wheel_remainder_ = 0;  // of precise wheel motion, in 1/kWheelDelta notches
   SdlAudio audio_;
   std::chrono::steady_clock::time_point last_frame_end_{};
   std::chrono::microseconds min_frame_interval_{15000};

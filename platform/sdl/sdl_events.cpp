@@ -84,10 +84,22 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
     case SDL_MOUSEBUTTONUP:
       HandleMouseButton(event.button);
       break;
+    case SDL_MOUSEWHEEL:
+      HandleMouseWheel(event.wheel);
+      break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION:
+      HandleGamepadEvent(event);
+      break;
     case SDL_RENDER_DEVICE_RESET:
       // The textures went with the device: make them again.
       if (texture_ != nullptr) SDL_DestroyTexture(texture_);
       texture_ = nullptr;
+      if (multiple_texture_ != nullptr) SDL_DestroyTexture(multiple_texture_);
+      multiple_texture_ = nullptr;
       MarkAllSurfacesLost();
       break;
     case SDL_RENDER_TARGETS_RESET:
@@ -183,14 +195,33 @@ void SdlBackend::HandleMouseButton(const SDL_MouseButtonEvent& event) {
   }
 }
 
+// Whole notches, as the window system counts them; a precise wheel (a touch
+// pad) adds up its fractions until they make one.
+void SdlBackend::HandleMouseWheel(const SDL_MouseWheelEvent& event) {
+  if (event.which == SDL_TOUCH_MOUSEID) return;
+  const float sign = event.direction == SDL_MOUSEWHEEL_FLIPPED ? -1.0f : 1.0f;
+  wheel_remainder_ += static_cast<int>(event.preciseY * sign * kWheelDelta);
+  const int notches = wheel_remainder_ / kWheelDelta;
+  if (notches == 0) return;
+  wheel_remainder_ -= notches * kWheelDelta;
+  poster_.Wheel(notches);
+}
+
 void SdlBackend::ToggleFullScreen() {
-  if (window_ == nullptr) return;
-  const bool to_fullscreen = !fullscreen_;
-  if (SDL_SetWindowFullscreen(window_, to_fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+  SetFullScreen(!fullscreen_);
+}
+
+void SdlBackend::SetFullScreen(bool full_screen) {
+  if (window_ == nullptr) {
+    fullscreen_ = full_screen;
+    return;
+  }
+  if (full_screen == fullscreen_) return;
+  if (SDL_SetWindowFullscreen(window_, full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
     std::fprintf(stderr, "aoat: cannot switch the display: %s\n", SDL_GetError());
     return;
   }
-  fullscreen_ = to_fullscreen;
+  fullscreen_ = full_screen;
   UpdateFrameInterval();
   ApplyConfinement();
   DrawKeptFrame();

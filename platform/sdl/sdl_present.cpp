@@ -13,6 +13,22 @@ namespace {
 
 constexpr int kDefaultRefreshHz = 60;
 
+// How the picture's own texture is scaled. Without a chosen filter, whole
+// multiples keep sharp pixels and other scales are smoothed; sharp bilinear
+// enlarges it with nearest pixels first.
+SDL_ScaleMode FirstPassScaleMode(const DisplayOptions& options) {
+  switch (options.filter) {
+    case ScaleFilter::kNearest:
+    case ScaleFilter::kSharpBilinear:
+      return SDL_ScaleModeNearest;
+    case ScaleFilter::kLinear:
+      return SDL_ScaleModeLinear;
+    case ScaleFilter::kAuto:
+      break;
+  }
+  return options.scale_mode == ScaleMode::kInteger ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+}
+
 Uint32 TextureFormatOf(const PixelFormat& format) {
   if (format == PixelFormat::Rgb565()) return SDL_PIXELFORMAT_RGB565;
   if (format == PixelFormat::Rgb555()) return SDL_PIXELFORMAT_RGB555;
@@ -31,6 +47,8 @@ bool SdlBackend::CreateRenderer() {
 void SdlBackend::DestroyRenderer() {
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   texture_ = nullptr;
+  if (multiple_texture_ != nullptr) SDL_DestroyTexture(multiple_texture_);
+  multiple_texture_ = nullptr;
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   renderer_ = nullptr;
 }
@@ -46,10 +64,7 @@ bool SdlBackend::PrepareTexture(const Surface& frame) {
   texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, frame.Width(),
                                frame.Height());
   if (texture_ == nullptr) return false;
-  // Whole multiples keep sharp pixels; other scales are smoothed.
-  SDL_SetTextureScaleMode(texture_, options_.scale_mode == ScaleMode::kInteger
-                                        ? SDL_ScaleModeNearest
-                                        : SDL_ScaleModeLinear);
+  SDL_SetTextureScaleMode(texture_, FirstPassScaleMode(options_));
   texture_format_ = format;
   texture_width_ = frame.Width();
   texture_height_ = frame.Height();
@@ -65,12 +80,35 @@ void SdlBackend::DrawKeptFrame() {
   const Surface* frame = frames_.Frame();
   if (renderer_ == nullptr || frame == nullptr || !PrepareTexture(*frame)) return;
   SDL_UpdateTexture(texture_, nullptr, frame->Row(0), frame->PitchBytes());
+  const Viewport viewport = OutputViewport();
+  SDL_Texture* source = texture_;
+  if (options_.filter == ScaleFilter::kSharpBilinear) {
+    if (SDL_Texture* multiple = WholeMultipleTexture(viewport)) source = multiple;
+  }
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
-  const Viewport viewport = OutputViewport();
   const SDL_Rect target{viewport.x, viewport.y, viewport.width, viewport.height};
-  SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+  SDL_RenderCopy(renderer_, source, nullptr, &target);
   SDL_RenderPresent(renderer_);
+}
+
+SDL_Texture* SdlBackend::WholeMultipleTexture(const Viewport& viewport) {
+  const int multiple =
+      std::max(1, std::min(viewport.width / texture_width_, viewport.height / texture_height_));
+  const int width = texture_width_ * multiple;
+  const int height = texture_height_ * multiple;
+  if (multiple_texture_ == nullptr || multiple_ != multiple) {
+    if (multiple_texture_ != nullptr) SDL_DestroyTexture(multiple_texture_);
+    multiple_texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888,
+                                          SDL_TEXTUREACCESS_TARGET, width, height);
+    multiple_ = multiple;
+    if (multiple_texture_ == nullptr) return nullptr;
+    SDL_SetTextureScaleMode(multiple_texture_, SDL_ScaleModeLinear);
+  }
+  if (SDL_SetRenderTarget(renderer_, multiple_texture_) != 0) return nullptr;
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_SetRenderTarget(renderer_, nullptr);
+  return multiple_texture_;
 }
 
 Viewport SdlBackend::WindowViewport() const {

@@ -10,6 +10,7 @@ namespace {
 
 inline constexpr int kMaxScale = 16;
 inline constexpr int kMaxFrameMs = 1000;  // the headless backend's own limit
+inline constexpr int kMaxVolume = 100;
 
 std::optional<int> ParseInt(std::string_view text, int low, int high) {
   int value = 0;
@@ -23,6 +24,13 @@ std::optional<platform::ScaleMode> ParseScaleMode(std::string_view text) {
   if (text == "fit") return platform::ScaleMode::kFit;
   if (text == "integer") return platform::ScaleMode::kInteger;
   if (text == "stretch") return platform::ScaleMode::kStretch;
+  return std::nullopt;
+}
+
+std::optional<platform::ScaleFilter> ParseScaleFilter(std::string_view text) {
+  if (text == "nearest") return platform::ScaleFilter::kNearest;
+  if (text == "linear") return platform::ScaleFilter::kLinear;
+  if (text == "sharp-bilinear") return platform::ScaleFilter::kSharpBilinear;
   return std::nullopt;
 }
 
@@ -60,8 +68,29 @@ const std::vector<ValueOption>& ValueOptions() {
          const auto mode = ParseScaleMode(value);
          if (!mode) return "needs fit, integer or stretch";
          o.display.scale_mode = *mode;
+         o.scale_mode_given = true;
          return {};
        }},
+      {"--filter",
+       [](std::string_view value, PlayerOptions& o) -> std::string {
+         const auto filter = ParseScaleFilter(value);
+         if (!filter) return "needs nearest, linear or sharp-bilinear";
+         o.display.filter = *filter;
+         o.filter_given = true;
+         return {};
+       }},
+      {"--skip",
+       [](std::string_view value, PlayerOptions& o) -> std::string {
+         if (value != "read" && value != "all") return "needs read or all";
+         o.skip_all = value == "all";
+         return {};
+       }},
+      {"--volume", Number(0, kMaxVolume, [](PlayerOptions& o, int n) { o.volume = n; })},
+      {"--sound-volume",
+       Number(0, kMaxVolume, [](PlayerOptions& o, int n) { o.sound_volume = n; })},
+      {"--music-volume",
+       Number(0, kMaxVolume, [](PlayerOptions& o, int n) { o.music_volume = n; })},
+      {"--settings", Text(&PlayerOptions::settings_path)},
       {"--save-dir", Text(&PlayerOptions::save_dir)},
       {"--soundfont", Text(&PlayerOptions::soundfont)},
       {"--script", Text(&PlayerOptions::script_path)},
@@ -81,6 +110,9 @@ const ValueOption* FindValueOption(std::string_view name) {
 bool SetFlag(std::string_view name, PlayerOptions& o) {
   if (name == "--window") {
     o.display.windowed = true;
+    o.window_given = true;
+  } else if (name == "--faithful") {
+    o.faithful = true;
   } else if (name == "--headless") {
     o.headless = true;
   } else if (name == "--help" || name == "-h") {
@@ -96,6 +128,16 @@ bool SetFlag(std::string_view name, PlayerOptions& o) {
 std::string HeadlessOnlyOption(const PlayerOptions& o) {
   if (!o.script_path.empty()) return "--script";
   if (!o.audio_out_path.empty()) return "--audio-out";
+  return {};
+}
+
+// The first option given that only the comforts use.
+std::string ComfortOnlyOption(const PlayerOptions& o) {
+  if (o.skip_all) return "--skip";
+  if (o.volume) return "--volume";
+  if (o.sound_volume) return "--sound-volume";
+  if (o.music_volume) return "--music-volume";
+  if (!o.settings_path.empty()) return "--settings";
   return {};
 }
 
@@ -149,6 +191,10 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args) {
     if (headless_only.empty() && frame_ms_given) headless_only = "--frame-ms";
     if (!headless_only.empty()) return Refuse("option " + headless_only + " needs --headless");
   }
+  if (o.faithful) {
+    const std::string comfort = ComfortOnlyOption(o);
+    if (!comfort.empty()) return Refuse("option " + comfort + " cannot be used with --faithful");
+  }
   result.ok = true;
   return result;
 }
@@ -163,12 +209,23 @@ std::string UsageText() {
          "  --scale N            window of 640N x 480N pixels (1-16)\n"
          "  --scale-mode MODE    fit (keep the aspect ratio), integer (whole multiples)\n"
          "                       or stretch (fill)\n"
+         "  --filter FILTER      nearest, linear or sharp-bilinear (whole multiples with\n"
+         "                       nearest pixels, then smoothed)\n"
          "Files:\n"
          "  --save-dir DIR       where s.dat lives (default: a per-game folder under\n"
          "                       $XDG_DATA_HOME/aoat-player, into which an s.dat of\n"
          "                       the game folder is copied once)\n"
          "  --soundfont FILE     sound font for the music (else AOAT_SOUNDFONT, else\n"
          "                       the system's)\n"
+         "Comforts (keys, gamepad, skip, backlog, volume; F1 shows the keys):\n"
+         "  --faithful           switch all of them off: the player as the game knew it\n"
+         "  --skip read|all      skip only lines read before (default) or all lines\n"
+         "  --volume N           master volume 0-100\n"
+         "  --sound-volume N     sound-effect volume 0-100\n"
+         "  --music-volume N     music volume 0-100\n"
+         "  --settings FILE      the settings file (default:\n"
+         "                       $XDG_CONFIG_HOME/aoat-player/settings.toml; none when\n"
+         "                       headless)\n"
          "Headless runs:\n"
          "  --headless           no window and no audio device; a virtual clock\n"
          "  --script FILE        input script of the headless run\n"

@@ -1,6 +1,7 @@
 // The player's command line: `aoat-player [options] [GAME_DIR]`.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,19 @@ struct PlayerOptions {
   std::string trace_path;      // "-" = standard output; empty: no trace
   int frame_ms = 16;           // headless frame step
   std::string audio_out_path;  // headless mix as a WAV file
+  // The player's comforts (keys, gamepad, skip, backlog, volume, settings);
+  // --faithful switches all of them off. Unset values come from the settings
+  // file, else the defaults.
+  bool faithful = false;
+  std::string settings_path;  // empty: the user's settings file (none when headless)
+  std::optional<bool> skip_all;
+  std::optional<int> volume;
+  std::optional<int> sound_volume;
+  std::optional<int> music_volume;
+  // Display options the command line gave: they win over the settings file.
+  bool window_given = false;
+  bool scale_mode_given = false;
+  bool filter_given = false;
   bool help = false;
   bool version = false;
 };
@@ -30,8 +44,8 @@ struct ParsedCommandLine {
 };
 
 // Parses the arguments after the program name. Refuses unknown options,
-// missing or malformed values, a second game folder, and the headless-only
-// options without --headless.
+// missing or malformed values, a second game folder, the headless-only
+// options without --headless and the comforts' options with --faithful.
 ParsedCommandLine ParseCommandLine(std::span<const std::string_view> args);
 
 // The text of --help.

@@ -10,6 +10,7 @@
 #include "platform/backends.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
+#include "runtime/comforts/comforts.h"
 #include "runtime/save/save_import.h"
 #include "runtime/shell/command_line.h"
 #include "runtime/shell/game_location.h"
@@ -106,7 +107,14 @@ std::unique_ptr<platform::Backend> CreateBackend(const runtime::PlayerOptions& o
   return platform::CreateHeadlessBackend(headless);
 }
 
-int Play(const runtime::PlayerOptions& options, const std::string& command_line) {
+int Play(runtime::PlayerOptions options, const std::string& command_line) {
+  // The comforts' settings fill in the display options the command line left
+  // open; with --faithful there are neither settings nor comforts.
+  comforts::SettingsSource settings;
+  if (!options.faithful) {
+    settings = comforts::ReadSettings(options);
+    comforts::ApplyDisplaySettings(settings.settings, &options);
+  }
   std::string error;
   if (!SetUpGameFolder(options, &error) || !SetUpSaveFolder(options, &error))
     return Fail(kExitStartFailure, error);
@@ -122,7 +130,9 @@ int Play(const runtime::PlayerOptions& options, const std::string& command_line)
   }
   platform::InstallBackend(std::move(backend));
   platform::SetTraceTimeOrigin(platform::TimeMs());
+  if (!options.faithful) comforts::Install(comforts::OptionsFor(options, settings));
   const int code = WinMain(1, 0, command_line.c_str(), 1);
+  comforts::Uninstall();
   platform::TraceEvent("exit").Int("code", code);
   platform::CloseTrace();
   platform::ResetBackend();

@@ -15,6 +15,7 @@ inline constexpr uint32_t kBlinkOffMs = 200;
 inline constexpr int kNoScreenTraced = INT_MIN;
 
 ScreenTable g_screens{};
+FrameObserver g_frame_observer = nullptr;
 int g_traced_screen = kNoScreenTraced;
 
 void TraceScreenNumber() {
@@ -103,6 +104,10 @@ const ScreenTable& InstalledScreens() {
   return g_screens;
 }
 
+void SetFrameObserver(FrameObserver observer) {
+  g_frame_observer = observer;
+}
+
 void RunFrame() {
   UpdateFrameClock();
   MeasurePointerMovement();
@@ -113,6 +118,7 @@ void RunFrame() {
   TraceScreenNumber();
   UpdateBlink();
   EndFrameInput();
+  if (g_frame_observer != nullptr) g_frame_observer();
   // The backend's end of frame also counts the trace's frame number.
   platform::CurrentBackend().EndFrame();
 }

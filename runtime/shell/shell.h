@@ -67,6 +67,11 @@ void RunFrame();
 // Takes messages one at a time and runs a frame whenever the queue is empty,
 // until the quit message; returns the exit code 0.
 int RunMainLoop();
+// Called at the end of every frame, after the input bookkeeping and before
+// the backend's end of frame: a layer above the story that watches what the
+// frame showed. Null removes it.
+using FrameObserver = void (*)();
+void SetFrameObserver(FrameObserver observer);
 
 // ---- Engine operations the window procedure hands work to, replaceable so
 // that tests can observe them. An empty member means the engine's own.

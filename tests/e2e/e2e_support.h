@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -156,6 +158,20 @@ inline std::string Clicks(int count, int x = 320, int y = 240) {
   for (int i = 0; i < count; ++i)
     script += "click " + std::to_string(x) + " " + std::to_string(y) + "\nframes 1\n";
   return script;
+}
+
+// The left channel of a 16-bit stereo WAV file written by --audio-out.
+inline std::vector<int16_t> ReadWavLeft(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const size_t data = bytes.find("data");
+  std::vector<int16_t> left;
+  if (data == std::string::npos) return left;
+  for (size_t i = data + 8; i + 3 < bytes.size(); i += 4) {
+    left.push_back(static_cast<int16_t>(static_cast<uint8_t>(bytes[i]) |
+                                        static_cast<uint8_t>(bytes[i + 1]) << 8));
+  }
+  return left;
 }
 
 }  // namespace e2e

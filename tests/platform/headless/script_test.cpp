@@ -46,6 +46,12 @@ TEST(HeadlessScript, CommandsBecomePrimitiveSteps) {
       {"# only a comment", {}},
       {"", {}},
       {"frames 2\r", {Kind::kFrames}},
+      {"wheel 1", {Kind::kWheel, Kind::kFrames}},
+      {"wheel -3", {Kind::kWheel, Kind::kFrames}},
+      {"pad a", {Kind::kPad, Kind::kFrames, Kind::kPad, Kind::kFrames}},
+      {"paddown rightshoulder", {Kind::kPad}},
+      {"padup dpleft", {Kind::kPad}},
+      {"padaxis leftx -32768", {Kind::kPadAxis}},
   };
   for (const Case& c : cases) {
     const auto parsed = ParseScript(c.line, "s.txt");
@@ -82,6 +88,24 @@ TEST(HeadlessScript, StepsCarryTheirValues) {
   EXPECT_EQ(s[17].line, 8);
 }
 
+TEST(HeadlessScript, WheelAndGamepadStepsCarryTheirValues) {
+  const auto parsed =
+      ParseScript("wheel -2\npad start\npaddown y\npadup back\npadaxis lefty 32767\n", "s.txt");
+  ASSERT_TRUE(parsed.errors.empty());
+  const auto& s = parsed.steps;
+  ASSERT_EQ(s.size(), 9u);
+  EXPECT_EQ(s[0].x, -2);
+  EXPECT_EQ(s[2].pad_button, platform::PadButton::kStart);
+  EXPECT_TRUE(s[2].down);
+  EXPECT_FALSE(s[4].down);
+  EXPECT_EQ(s[6].pad_button, platform::PadButton::kY);
+  EXPECT_TRUE(s[6].down);
+  EXPECT_EQ(s[7].pad_button, platform::PadButton::kBack);
+  EXPECT_FALSE(s[7].down);
+  EXPECT_EQ(s[8].pad_axis, platform::PadAxis::kLeftY);
+  EXPECT_EQ(s[8].axis_value, 32767);
+}
+
 TEST(HeadlessScript, BadLinesAreReportedWithFileAndLine) {
   struct Case {
     const char* line;
@@ -109,6 +133,16 @@ TEST(HeadlessScript, BadLinesAreReportedWithFileAndLine) {
       {"shot", "expects a file name"},
       {"close now", "takes no arguments"},
       {"frames\x01 2", "unknown command 'frames?'"},
+      {"wheel 0", "bad number of notches"},
+      {"wheel 101", "bad number of notches"},
+      {"wheel up", "bad number of notches"},
+      {"wheel", "expects one number of notches"},
+      {"pad z", "unknown controller button 'z'"},
+      {"pad guide", "unknown controller button"},
+      {"paddown", "expects one controller button"},
+      {"padaxis rightx 0", "unknown axis 'rightx'"},
+      {"padaxis leftx 32768", "bad axis value"},
+      {"padaxis leftx", "expects an axis"},
   };
   for (const Case& c : cases) {
     const auto parsed = ParseScript(std::string("frames 1\n") + c.line, "dir/s.txt");

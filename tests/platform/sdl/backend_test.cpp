@@ -43,8 +43,10 @@ class SdlBackendTest : public ::testing::Test {
     platform::ResetMessageQueue();
   }
   // Opens a window of 640*scale x 480*scale and drops its start messages.
-  bool Open(int scale, platform::ScaleMode mode = platform::ScaleMode::kFit) {
-    auto backend = platform::CreateSdlBackend({true, scale, mode});
+  bool Open(int scale, platform::ScaleMode mode = platform::ScaleMode::kFit, bool gamepad = false) {
+    platform::DisplayOptions options{true, scale, mode};
+    options.gamepad = gamepad;
+    auto backend = platform::CreateSdlBackend(options);
     if (!backend) return false;
     platform::InstallBackend(std::move(backend));
     if (!platform::CreateMainWindow("test")) return false;
@@ -195,6 +197,65 @@ TEST_F(SdlBackendTest, AltEnterAndF12StayWithTheBackend) {
     pictures += entry.path().extension() == ".png" ? 1 : 0;
   }
   EXPECT_EQ(pictures, 1);
+}
+
+TEST_F(SdlBackendTest, WheelTurnsArriveInWholeNotches) {
+  ASSERT_TRUE(Open(1));
+  const auto push = [](float y, Uint32 direction) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEWHEEL;
+    e.wheel.preciseY = y;
+    e.wheel.y = static_cast<Sint32>(y);
+    e.wheel.direction = direction;
+    SDL_PushEvent(&e);
+  };
+  push(1.0f, SDL_MOUSEWHEEL_NORMAL);
+  push(-2.0f, SDL_MOUSEWHEEL_NORMAL);
+  push(0.5f, SDL_MOUSEWHEEL_NORMAL);  // half a notch: nothing yet
+  push(0.5f, SDL_MOUSEWHEEL_NORMAL);
+  push(1.0f, SDL_MOUSEWHEEL_FLIPPED);  // natural scrolling turns the other way
+  std::vector<int> notches;
+  for (const Message& m : TakeAll()) {
+    ASSERT_EQ(m.message, msg::kMouseWheel);
+    notches.push_back(platform::WheelDistance(m.wparam) / platform::kWheelDelta);
+  }
+  EXPECT_EQ(notches, (std::vector<int>{1, -2, 1, -1}));
+}
+
+TEST_F(SdlBackendTest, ControllerButtonsAndTheStickArePadMessagesWhenAsked) {
+  const auto push = [] {
+    SDL_Event button{};
+    button.type = SDL_CONTROLLERBUTTONDOWN;
+    button.cbutton.button = SDL_CONTROLLER_BUTTON_RIGHTSHOULDER;
+    SDL_PushEvent(&button);
+    SDL_Event axis{};
+    axis.type = SDL_CONTROLLERAXISMOTION;
+    axis.caxis.axis = SDL_CONTROLLER_AXIS_LEFTY;
+    axis.caxis.value = -20000;
+    SDL_PushEvent(&axis);
+  };
+  ASSERT_TRUE(Open(1));
+  push();
+  EXPECT_TRUE(TakeAll().empty()) << "no controllers unless the player asks for them";
+  platform::ResetBackend();
+  ASSERT_TRUE(Open(1, platform::ScaleMode::kFit, true));
+  push();
+  const auto messages = TakeAll();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].message, msg::kPadButtonDown);
+  EXPECT_EQ(messages[0].wparam, static_cast<uint64_t>(platform::PadButton::kRightShoulder));
+  EXPECT_EQ(messages[1].message, msg::kPadAxis);
+  EXPECT_EQ(messages[1].wparam, static_cast<uint64_t>(platform::PadAxis::kLeftY));
+  EXPECT_EQ(messages[1].lparam, -20000);
+}
+
+TEST_F(SdlBackendTest, FullScreenOnRequest) {
+  ASSERT_TRUE(Open(1));
+  EXPECT_FALSE(platform::IsFullScreen());
+  platform::SetFullScreen(true);
+  EXPECT_TRUE(platform::IsFullScreen());
+  platform::SetFullScreen(false);
+  EXPECT_FALSE(platform::IsFullScreen());
 }
 
 TEST_F(SdlBackendTest, CloseRequestsBecomeOneCloseMessage) {
