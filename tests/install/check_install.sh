@@ -41,7 +41,7 @@ expected=(
   usr/share/bash-completion/completions/aoat
   usr/share/aoat-player/demo/data.aoat
   usr/share/doc/aoat-player/README.md
-  usr/share/doc/aoat-player/cli.md
+  usr/share/doc/aoat-player/docs/cli.md
 )
 for size in 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/aoat-player.png")
@@ -49,6 +49,11 @@ done
 for file in "${expected[@]}"; do
   [ -f "$root/$file" ] || fail "not installed: $file"
 done
+# The installed README's links to the documents and the picture resolve.
+doc="$root/usr/share/doc/aoat-player"
+while IFS= read -r link; do
+  [ -f "$doc/${link%%#*}" ] || fail "the installed README links a missing file: $link"
+done < <(grep -o '](docs/[^)]*)' "$doc/README.md" | sed 's/^](//; s/)$//')
 for program in aoat-player aoat; do
   [ -x "$root/usr/bin/$program" ] || fail "not executable: usr/bin/$program"
 done
