@@ -2,10 +2,12 @@
 // system's rules.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "platform/gdi.h"
+#include "platform/gdi/raster.h"
 
 namespace {
 
@@ -85,6 +87,28 @@ TEST(GdiLines, HugeCoordinatesDrawOnlyWhatFallsOnTheSurface) {
   dc.MoveTo(-2000000000, 1);
   dc.LineTo(2000000000, 1);
   EXPECT_EQ(Picture(s, kRedRaw)[1], "####");
+}
+
+// Horizontal and vertical wide pens are drawn as a rectangle and two round
+// ends: the same pixels as measuring every pixel, for every width, both
+// directions, segments reaching off the surface and ones of one pixel.
+TEST(GdiLines, AxisAlignedWidePensMatchTheMeasuredPixels) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 400; ++round) {
+    const int width = 2 + round % 9;
+    const IntPoint a{static_cast<int>(rng() % 40) - 8, static_cast<int>(rng() % 30) - 6};
+    const int length = static_cast<int>(rng() % 50) - 25;
+    const IntPoint b = round % 2 == 0 ? IntPoint{a.x + length, a.y} : IntPoint{a.x, a.y + length};
+    Surface fast(24, 17, PixelFormat::Rgb565()), reference(24, 17, PixelFormat::Rgb565());
+    const Pen pen{true, kRed, width};
+    DrawingContext dc(fast);
+    dc.SelectPen(pen);
+    dc.MoveTo(a.x, a.y);
+    dc.LineTo(b.x, b.y);
+    platform::gdi::ReferenceWideSegment(reference, pen, a, b);
+    ASSERT_EQ(Picture(fast, kRedRaw), Picture(reference, kRedRaw))
+        << "width " << width << " from " << a.x << "," << a.y << " to " << b.x << "," << b.y;
+  }
 }
 
 TEST(GdiRectangles, PenFramesTheRectangleAndTheBrushFillsInside) {
