@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace el::font {
 namespace {
@@ -60,6 +65,215 @@ bool Holds(const PixelPlane& plane, int x, int y) {
   return x >= 0 && y >= 0 && x < plane.width_px && y < plane.height_px;
 }
 
+// The filter's planes, the source rectangle clipped to the source plane, and
+// one output pixel worked out sample by sample: the rule itself.
+class FilterContext {
+ public:
+  FilterContext(const PixelPlane& source, const PixelPlane& output, const PixelPlane& background,
+                const FilterArea& area, const ChannelShifts& shifts)
+      : source_(source),
+        output_(output),
+        background_(background),
+        area_(area),
+        shifts_(shifts),
+        codec_(source.bytes_per_pixel, shifts),
+        clipped_{std::max(area.source.x1, 0), std::max(area.source.y1, 0),
+                 std::min(area.source.x2, source.width_px),
+                 std::min(area.source.y2, source.height_px)} {}
+
+  const Box& Clipped() const { return clipped_; }
+  const FilterArea& Area() const { return area_; }
+  const ChannelShifts& Shifts() const { return shifts_; }
+  const uint16_t* SourceRow(int y) const { return Row16(source_, y); }
+  uint16_t* OutputRow(int y) const { return const_cast<uint16_t*>(Row16(output_, y)); }
+  const uint16_t* BackgroundRow(int y) const { return Row16(background_, y); }
+
+  void Pixel(int u, int v) const {
+    const int max = codec_.Max();
+    const Box& s = clipped_;
+    const int ox = area_.px + u, oy = area_.py + v;
+    if (!Holds(output_, ox, oy) || !Holds(background_, ox, oy)) return;
+    const int cx = area_.source.x1 + 2 * u, cy = area_.source.y1 + 2 * v;
+    int count = 0;
+    Components sum{};
+    for (int y = std::max(cy - 1, s.y1); y <= std::min(cy + 1, s.y2 - 1); ++y)
+      for (int x = std::max(cx - 1, s.x1); x <= std::min(cx + 1, s.x2 - 1); ++x) {
+        const uint32_t raw = codec_.Read(source_, x, y);
+        if (raw == 0) continue;  // black: the scratch's empty colour
+        ++count;
+        const Components c = codec_.Split(raw);
+        for (int k = 0; k < 3; ++k) sum[k] += c[k];
+      }
+    if (count == 0) return;  // stays transparent
+    const Components back = codec_.Split(codec_.Read(background_, ox, oy));
+    const int weight = count > 8 ? 0 : 8 - count;
+    Components out;
+    for (int k = 0; k < 3; ++k) out[k] = std::min(max, (sum[k] + max + back[k] * weight) / 8);
+    codec_.Write(output_, ox, oy, out);
+  }
+
+ private:
+  static const uint16_t* Row16(const PixelPlane& plane, int y) {
+    return reinterpret_cast<const uint16_t*>(plane.pixels +
+                                             static_cast<ptrdiff_t>(y) * plane.pitch_bytes);
+  }
+
+  const PixelPlane& source_;
+  const PixelPlane& output_;
+  const PixelPlane& background_;
+  const FilterArea& area_;
+  ChannelShifts shifts_;
+  PixelCodec codec_;
+  Box clipped_;
+};
+
+// Per source column of three rows: the sums of the three 5-bit components
+// and the number of samples that are not black. An output pixel adds three
+// neighbouring columns instead of reading nine samples.
+struct ColumnSums {
+  std::vector<int16_t> r, g, b, n;
+  void Resize(size_t columns) {
+    for (auto* v : {&r, &g, &b, &n}) v->resize(columns);
+  }
+};
+
+void SumColumns(const uint16_t* r0, const uint16_t* r1, const uint16_t* r2, int count,
+                const ChannelShifts& sh, ColumnSums& sums) {
+  int i = 0;
+#if defined(__SSE2__)
+  const __m128i five = _mm_set1_epi16(31), zero = _mm_setzero_si128();
+  const __m128i shift_r = _mm_cvtsi32_si128(sh.r), shift_g = _mm_cvtsi32_si128(sh.g),
+                shift_b = _mm_cvtsi32_si128(sh.b);
+  const auto channel = [five](__m128i p, __m128i shift) {
+    return _mm_and_si128(_mm_srl_epi16(p, shift), five);
+  };
+  for (; i + 8 <= count; i += 8) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r0 + i));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r1 + i));
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r2 + i));
+    const auto sum = [&](__m128i shift) {
+      return _mm_add_epi16(_mm_add_epi16(channel(a, shift), channel(b, shift)), channel(c, shift));
+    };
+    // cmpeq gives -1 for black: three minus the black ones.
+    const __m128i blacks =
+        _mm_add_epi16(_mm_add_epi16(_mm_cmpeq_epi16(a, zero), _mm_cmpeq_epi16(b, zero)),
+                      _mm_cmpeq_epi16(c, zero));
+    const auto store = [i](std::vector<int16_t>& to, __m128i v) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to.data() + i), v);
+    };
+    store(sums.r, sum(shift_r));
+    store(sums.g, sum(shift_g));
+    store(sums.b, sum(shift_b));
+    store(sums.n, _mm_add_epi16(_mm_set1_epi16(3), blacks));
+  }
+#endif
+  for (; i < count; ++i) {
+    const auto channel = [](uint16_t p, int shift) { return (p >> shift) & 31; };
+    const auto sum = [&](int shift) {
+      return static_cast<int16_t>(channel(r0[i], shift) + channel(r1[i], shift) +
+                                  channel(r2[i], shift));
+    };
+    sums.r[i] = sum(sh.r), sums.g[i] = sum(sh.g), sums.b[i] = sum(sh.b);
+    sums.n[i] = static_cast<int16_t>((r0[i] != 0) + (r1[i] != 0) + (r2[i] != 0));
+  }
+}
+
+// One output pixel from the column sums at i, i + 1 and i + 2.
+uint16_t FromColumns(const ColumnSums& sums, int i, uint16_t back, uint16_t old,
+                     const ChannelShifts& sh) {
+  const int count = sums.n[i] + sums.n[i + 1] + sums.n[i + 2];
+  if (count == 0) return old;  // stays transparent
+  const int weight = count > 8 ? 0 : 8 - count;
+  const auto mix = [&](const std::vector<int16_t>& sum, int shift) {
+    const int back_c = (back >> shift) & 31;
+    return std::min(31, (sum[i] + sum[i + 1] + sum[i + 2] + 31 + back_c * weight) / 8) << shift;
+  };
+  return static_cast<uint16_t>(mix(sums.r, sh.r) | mix(sums.g, sh.g) | mix(sums.b, sh.b));
+}
+
+#if defined(__SSE2__)
+// Eight output pixels from the column sums at i, i + 2, ..., i + 14 (and
+// the two after each): the sums of three neighbours for sixteen columns,
+// of which the even ones are kept.
+class FilterBlocks {
+ public:
+  explicit FilterBlocks(const ChannelShifts& sh)
+      : r_(_mm_cvtsi32_si128(sh.r)), g_(_mm_cvtsi32_si128(sh.g)), b_(_mm_cvtsi32_si128(sh.b)) {}
+
+  __m128i Pixels(const ColumnSums& sums, int i, __m128i back, __m128i old) const {
+    const __m128i count = Even(sums.n, i);
+    const __m128i weight = _mm_max_epi16(_mm_sub_epi16(_mm_set1_epi16(8), count), Zero());
+    const auto mix = [&](const std::vector<int16_t>& sum, __m128i shift) {
+      const __m128i back_c = _mm_and_si128(_mm_srl_epi16(back, shift), _mm_set1_epi16(31));
+      const __m128i total = _mm_add_epi16(_mm_add_epi16(Even(sum, i), _mm_set1_epi16(31)),
+                                          _mm_mullo_epi16(back_c, weight));
+      return _mm_sll_epi16(_mm_min_epi16(_mm_srli_epi16(total, 3), _mm_set1_epi16(31)), shift);
+    };
+    const __m128i mixed =
+        _mm_or_si128(_mm_or_si128(mix(sums.r, r_), mix(sums.g, g_)), mix(sums.b, b_));
+    const __m128i empty = _mm_cmpeq_epi16(count, Zero());
+    return _mm_or_si128(_mm_and_si128(empty, old), _mm_andnot_si128(empty, mixed));
+  }
+
+ private:
+  static __m128i Zero() { return _mm_setzero_si128(); }
+  static __m128i Load(const std::vector<int16_t>& v, int i) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(v.data() + i));
+  }
+  // Sums of three neighbours starting at the even offsets of i .. i + 15.
+  static __m128i Even(const std::vector<int16_t>& v, int i) {
+    const auto three = [&v](int at) {
+      return _mm_add_epi16(_mm_add_epi16(Load(v, at), Load(v, at + 1)), Load(v, at + 2));
+    };
+    const auto low_halves = [](__m128i x) { return _mm_srai_epi32(_mm_slli_epi32(x, 16), 16); };
+    return _mm_packs_epi32(low_halves(three(i)), low_halves(three(i + 8)));
+  }
+
+  __m128i r_, g_, b_;
+};
+#endif
+
+// One output row whose three source rows lie inside the source rectangle:
+// the output pixels whose three columns do too come from the column sums,
+// the others sample by sample.
+void FilterRow(const FilterContext& context, ColumnSums& sums, int v, int u_lo, int u_hi) {
+  const FilterArea& area = context.Area();
+  const Box& s = context.Clipped();
+  const int cy = area.source.y1 + 2 * v;
+  // The source columns the row's output pixels read.
+  const int first = std::max(s.x1, area.source.x1 + 2 * u_lo - 1);
+  const int last = std::min(s.x2 - 1, area.source.x1 + 2 * (u_hi - 1) + 1);
+  // The output pixels whose three columns lie in [first, last].
+  int inner_lo = u_lo, inner_hi = u_hi;
+  while (inner_lo < u_hi && area.source.x1 + 2 * inner_lo - 1 < first) ++inner_lo;
+  while (inner_hi > inner_lo && area.source.x1 + 2 * (inner_hi - 1) + 1 > last) --inner_hi;
+  for (int u = u_lo; u < inner_lo; ++u) context.Pixel(u, v);
+  for (int u = inner_hi; u < u_hi; ++u) context.Pixel(u, v);
+  if (inner_lo >= inner_hi) return;
+  // Room for the blocks' reads past the last column.
+  sums.Resize(static_cast<size_t>(last - first + 1) + 16);
+  SumColumns(context.SourceRow(cy - 1) + first, context.SourceRow(cy) + first,
+             context.SourceRow(cy + 1) + first, last - first + 1, context.Shifts(), sums);
+  const ChannelShifts& sh = context.Shifts();
+  // Output pixel u is column px + u of its rows, and adds the column sums
+  // from offset + 2 u.
+  const uint16_t* back = context.BackgroundRow(area.py + v);
+  uint16_t* out = context.OutputRow(area.py + v);
+  const int px = area.px, offset = area.source.x1 - 1 - first;
+  int u = inner_lo;
+#if defined(__SSE2__)
+  const FilterBlocks blocks(sh);
+  for (; u + 8 <= inner_hi; u += 8) {
+    const auto at = [px, u](const uint16_t* row) {
+      return _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + px + u));
+    };
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + px + u),
+                     blocks.Pixels(sums, offset + 2 * u, at(back), at(out)));
+  }
+#endif
+  for (; u < inner_hi; ++u)
+    out[px + u] = FromColumns(sums, offset + 2 * u, back[px + u], out[px + u], sh);
+}
 }  // namespace
 
 bool ClipFilterArea(int px, int py, int x1, int y1, int x2, int y2, const Box& view,
@@ -85,35 +299,36 @@ bool ClipFilterArea(int px, int py, int x1, int y1, int x2, int y2, const Box& v
   return true;
 }
 
+void FilterHalfReference(const PixelPlane& source, const PixelPlane& output,
+                         const PixelPlane& background, const FilterArea& area,
+                         const ChannelShifts& shifts) {
+  const FilterContext context(source, output, background, area, shifts);
+  for (int v = 0; v < area.ey; ++v)
+    for (int u = 0; u < area.ex; ++u) context.Pixel(u, v);
+}
+
 void FilterHalf(const PixelPlane& source, const PixelPlane& output, const PixelPlane& background,
                 const FilterArea& area, const ChannelShifts& shifts) {
-  const PixelCodec codec(source.bytes_per_pixel, shifts);
-  const int max = codec.Max();
-  const Box s{std::max(area.source.x1, 0), std::max(area.source.y1, 0),
-              std::min(area.source.x2, source.width_px),
-              std::min(area.source.y2, source.height_px)};
-  for (int v = 0; v < area.ey; ++v) {
-    for (int u = 0; u < area.ex; ++u) {
-      const int ox = area.px + u, oy = area.py + v;
-      if (!Holds(output, ox, oy) || !Holds(background, ox, oy)) continue;
-      const int cx = area.source.x1 + 2 * u, cy = area.source.y1 + 2 * v;
-      int count = 0;
-      Components sum{};
-      for (int y = std::max(cy - 1, s.y1); y <= std::min(cy + 1, s.y2 - 1); ++y)
-        for (int x = std::max(cx - 1, s.x1); x <= std::min(cx + 1, s.x2 - 1); ++x) {
-          const uint32_t raw = codec.Read(source, x, y);
-          if (raw == 0) continue;  // black: the scratch's empty colour
-          ++count;
-          const Components c = codec.Split(raw);
-          for (int k = 0; k < 3; ++k) sum[k] += c[k];
-        }
-      if (count == 0) continue;  // stays transparent
-      const Components back = codec.Split(codec.Read(background, ox, oy));
-      const int weight = count > 8 ? 0 : 8 - count;
-      Components out;
-      for (int k = 0; k < 3; ++k) out[k] = std::min(max, (sum[k] + max + back[k] * weight) / 8);
-      codec.Write(output, ox, oy, out);
+  if (source.bytes_per_pixel != 2 || output.bytes_per_pixel != 2 ||
+      background.bytes_per_pixel != 2) {
+    FilterHalfReference(source, output, background, area, shifts);
+    return;
+  }
+  const FilterContext context(source, output, background, area, shifts);
+  // Only output pixels inside the output and the background planes are drawn.
+  const int u_lo = std::max(0, -area.px), v_lo = std::max(0, -area.py);
+  const int u_hi = std::min({area.ex, output.width_px - area.px, background.width_px - area.px});
+  const int v_hi = std::min({area.ey, output.height_px - area.py, background.height_px - area.py});
+  if (u_lo >= u_hi || v_lo >= v_hi) return;
+  ColumnSums sums;
+  const Box& s = context.Clipped();
+  for (int v = v_lo; v < v_hi; ++v) {
+    const int cy = area.source.y1 + 2 * v;
+    if (cy - 1 < s.y1 || cy + 1 >= s.y2) {
+      for (int u = u_lo; u < u_hi; ++u) context.Pixel(u, v);
+      continue;
     }
+    FilterRow(context, sums, v, u_lo, u_hi);
   }
 }
 
