@@ -132,12 +132,21 @@ class FilterContext {
 // neighbouring columns instead of reading nine samples.
 struct ColumnSums {
   std::vector<int16_t> r, g, b, n;
-  void Resize(size_t columns) {
-    for (auto* v : {&r, &g, &b, &n}) v->resize(columns);
+  std::vector<uint16_t> black;  // a row of black samples
+  // Room for `columns` sums, those in [from, to) to be summed, the others
+  // (samples outside the source rectangle) zero.
+  void Prepare(int columns, int from, int to) {
+    for (auto* v : {&r, &g, &b, &n}) {
+      v->resize(static_cast<size_t>(columns));
+      std::fill(v->begin(), v->begin() + from, int16_t{0});
+      std::fill(v->begin() + to, v->end(), int16_t{0});
+    }
+    if (black.size() < static_cast<size_t>(to - from)) black.resize(static_cast<size_t>(to - from));
   }
 };
 
-void SumColumns(const uint16_t* r0, const uint16_t* r1, const uint16_t* r2, int count,
+// Sums `count` columns of three rows into the sums from index `at` on.
+void SumColumns(const uint16_t* r0, const uint16_t* r1, const uint16_t* r2, int count, int at,
                 const ChannelShifts& sh, ColumnSums& sums) {
   int i = 0;
 #if defined(__SSE2__)
@@ -158,8 +167,8 @@ void SumColumns(const uint16_t* r0, const uint16_t* r1, const uint16_t* r2, int 
     const __m128i blacks =
         _mm_add_epi16(_mm_add_epi16(_mm_cmpeq_epi16(a, zero), _mm_cmpeq_epi16(b, zero)),
                       _mm_cmpeq_epi16(c, zero));
-    const auto store = [i](std::vector<int16_t>& to, __m128i v) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(to.data() + i), v);
+    const auto store = [i, at](std::vector<int16_t>& to, __m128i v) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to.data() + at + i), v);
     };
     store(sums.r, sum(shift_r));
     store(sums.g, sum(shift_g));
@@ -173,8 +182,8 @@ void SumColumns(const uint16_t* r0, const uint16_t* r1, const uint16_t* r2, int 
       return static_cast<int16_t>(channel(r0[i], shift) + channel(r1[i], shift) +
                                   channel(r2[i], shift));
     };
-    sums.r[i] = sum(sh.r), sums.g[i] = sum(sh.g), sums.b[i] = sum(sh.b);
-    sums.n[i] = static_cast<int16_t>((r0[i] != 0) + (r1[i] != 0) + (r2[i] != 0));
+    sums.r[at + i] = sum(sh.r), sums.g[at + i] = sum(sh.g), sums.b[at + i] = sum(sh.b);
+    sums.n[at + i] = static_cast<int16_t>((r0[i] != 0) + (r1[i] != 0) + (r2[i] != 0));
   }
 }
 
@@ -200,8 +209,13 @@ class FilterBlocks {
   explicit FilterBlocks(const ChannelShifts& sh)
       : r_(_mm_cvtsi32_si128(sh.r)), g_(_mm_cvtsi32_si128(sh.g)), b_(_mm_cvtsi32_si128(sh.b)) {}
 
-  __m128i Pixels(const ColumnSums& sums, int i, __m128i back, __m128i old) const {
-    const __m128i count = Even(sums.n, i);
+  // The number of samples that are not black of each of the eight.
+  static __m128i Count(const ColumnSums& sums, int i) { return Even(sums.n, i); }
+  static bool NoneTaken(__m128i count) {
+    return _mm_movemask_epi8(_mm_cmpeq_epi16(count, Zero())) == 0xFFFF;
+  }
+
+  __m128i Pixels(const ColumnSums& sums, int i, __m128i count, __m128i back, __m128i old) const {
     const __m128i weight = _mm_max_epi16(_mm_sub_epi16(_mm_set1_epi16(8), count), Zero());
     const auto mix = [&](const std::vector<int16_t>& sum, __m128i shift) {
       const __m128i back_c = _mm_and_si128(_mm_srl_epi16(back, shift), _mm_set1_epi16(31));
@@ -233,46 +247,51 @@ class FilterBlocks {
 };
 #endif
 
-// One output row whose three source rows lie inside the source rectangle:
-// the output pixels whose three columns do too come from the column sums,
-// the others sample by sample.
+// One output row from the column sums of its three source rows. Samples
+// outside the source rectangle are summed as black, which is what not
+// taking them amounts to.
 void FilterRow(const FilterContext& context, ColumnSums& sums, int v, int u_lo, int u_hi) {
   const FilterArea& area = context.Area();
   const Box& s = context.Clipped();
   const int cy = area.source.y1 + 2 * v;
-  // The source columns the row's output pixels read.
-  const int first = std::max(s.x1, area.source.x1 + 2 * u_lo - 1);
-  const int last = std::min(s.x2 - 1, area.source.x1 + 2 * (u_hi - 1) + 1);
-  // The output pixels whose three columns lie in [first, last].
-  int inner_lo = u_lo, inner_hi = u_hi;
-  while (inner_lo < u_hi && area.source.x1 + 2 * inner_lo - 1 < first) ++inner_lo;
-  while (inner_hi > inner_lo && area.source.x1 + 2 * (inner_hi - 1) + 1 > last) --inner_hi;
-  for (int u = u_lo; u < inner_lo; ++u) context.Pixel(u, v);
-  for (int u = inner_hi; u < u_hi; ++u) context.Pixel(u, v);
-  if (inner_lo >= inner_hi) return;
-  // Room for the blocks' reads past the last column.
-  sums.Resize(static_cast<size_t>(last - first + 1) + 16);
-  SumColumns(context.SourceRow(cy - 1) + first, context.SourceRow(cy) + first,
-             context.SourceRow(cy + 1) + first, last - first + 1, context.Shifts(), sums);
+  // Output pixel u reads columns from + 2 (u - u_lo) and the two after it;
+  // the blocks read up to sixteen sums further.
+  const int from = area.source.x1 + 2 * u_lo - 1;
+  const int columns = 2 * (u_hi - u_lo) + 1;
+  const int in_lo = std::clamp(s.x1, from, from + columns);
+  const int in_hi = std::clamp(s.x2, in_lo, from + columns);
+  sums.Prepare(columns + 16, in_lo - from, in_hi - from);
+  const uint16_t* rows[3];
+  bool any = false;
+  for (int k = 0; k < 3; ++k) {
+    const int y = cy - 1 + k;
+    const bool inside = y >= s.y1 && y < s.y2;
+    rows[k] = inside ? context.SourceRow(y) + in_lo : sums.black.data();
+    any = any || inside;
+  }
+  if (!any) return;  // every sample is outside: nothing is drawn
+  SumColumns(rows[0], rows[1], rows[2], in_hi - in_lo, in_lo - from, context.Shifts(), sums);
   const ChannelShifts& sh = context.Shifts();
-  // Output pixel u is column px + u of its rows, and adds the column sums
-  // from offset + 2 u.
+  // Output pixel u is column px + u of its rows.
   const uint16_t* back = context.BackgroundRow(area.py + v);
   uint16_t* out = context.OutputRow(area.py + v);
-  const int px = area.px, offset = area.source.x1 - 1 - first;
-  int u = inner_lo;
+  const int px = area.px;
+  int u = u_lo;
 #if defined(__SSE2__)
   const FilterBlocks blocks(sh);
-  for (; u + 8 <= inner_hi; u += 8) {
+  for (; u + 8 <= u_hi; u += 8) {
+    const int i = 2 * (u - u_lo);
+    const __m128i count = FilterBlocks::Count(sums, i);
+    if (FilterBlocks::NoneTaken(count)) continue;  // all eight stay transparent
     const auto at = [px, u](const uint16_t* row) {
       return _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + px + u));
     };
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + px + u),
-                     blocks.Pixels(sums, offset + 2 * u, at(back), at(out)));
+                     blocks.Pixels(sums, i, count, at(back), at(out)));
   }
 #endif
-  for (; u < inner_hi; ++u)
-    out[px + u] = FromColumns(sums, offset + 2 * u, back[px + u], out[px + u], sh);
+  for (; u < u_hi; ++u)
+    out[px + u] = FromColumns(sums, 2 * (u - u_lo), back[px + u], out[px + u], sh);
 }
 }  // namespace
 
@@ -321,15 +340,7 @@ void FilterHalf(const PixelPlane& source, const PixelPlane& output, const PixelP
   const int v_hi = std::min({area.ey, output.height_px - area.py, background.height_px - area.py});
   if (u_lo >= u_hi || v_lo >= v_hi) return;
   ColumnSums sums;
-  const Box& s = context.Clipped();
-  for (int v = v_lo; v < v_hi; ++v) {
-    const int cy = area.source.y1 + 2 * v;
-    if (cy - 1 < s.y1 || cy + 1 >= s.y2) {
-      for (int u = u_lo; u < u_hi; ++u) context.Pixel(u, v);
-      continue;
-    }
-    FilterRow(context, sums, v, u_lo, u_hi);
-  }
+  for (int v = v_lo; v < v_hi; ++v) FilterRow(context, sums, v, u_lo, u_hi);
 }
 
 }  // namespace el::font
