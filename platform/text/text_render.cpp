@@ -5,6 +5,10 @@
 #include <cstring>
 #include <numbers>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace platform::text {
 namespace {
 
@@ -25,7 +29,8 @@ class PixelWriter {
   }
   void Pixel(int x, int y) { Put(surface_.Row(y) + static_cast<ptrdiff_t>(x) * bytes_); }
   // The pixels from x0 on whose coverage byte is not 0; 16-bit rows by a
-  // mask rather than a branch per pixel (glyph edges mispredict).
+  // mask rather than a branch per pixel (glyph edges mispredict), eight at
+  // a time with SSE2.
   void Covered(int y, int x0, const uint8_t* coverage, int count) {
     if (bytes_ != 2) {
       for (int i = 0; i < count; ++i)
@@ -34,7 +39,18 @@ class PixelWriter {
     }
     const auto ink = static_cast<uint16_t>(raw_);
     uint16_t* row = reinterpret_cast<uint16_t*>(surface_.Row(y)) + x0;
-    for (int i = 0; i < count; ++i) {
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i inks = _mm_set1_epi16(static_cast<int16_t>(ink)), zero = _mm_setzero_si128();
+    for (; i + 8 <= count; i += 8) {
+      const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(coverage + i));
+      const __m128i bare = _mm_cmpeq_epi16(_mm_unpacklo_epi8(bytes, zero), zero);
+      auto* at = reinterpret_cast<__m128i*>(row + i);
+      _mm_storeu_si128(
+          at, _mm_or_si128(_mm_and_si128(bare, _mm_loadu_si128(at)), _mm_andnot_si128(bare, inks)));
+    }
+#endif
+    for (; i < count; ++i) {
       const auto take = static_cast<uint16_t>(-static_cast<int>(coverage[i] != 0));
       row[i] = static_cast<uint16_t>((ink & take) | (row[i] & ~take));
     }
