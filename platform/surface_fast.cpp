@@ -171,6 +171,18 @@ bool StretchPixels(Surface& dst, const Rect& dst_rect, const Surface& src, const
   return true;
 }
 
+// One row of a value whose bytes differ (a uniform one is a memset).
+template <typename Pixel>
+void FillRow(Pixel* row, int count, Pixel value) {
+  int x = 0;
+#if defined(__SSE2__)
+  const __m128i values = Broadcast(value);
+  for (; x + static_cast<int>(16 / sizeof(Pixel)) <= count; x += 16 / sizeof(Pixel))
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x), values);
+#endif
+  for (; x < count; ++x) row[x] = value;
+}
+
 template <typename Pixel>
 bool FillPixels(Surface& dst, const Rect& r, uint32_t raw) {
   const Pixel value = static_cast<Pixel>(raw);
@@ -185,7 +197,7 @@ bool FillPixels(Surface& dst, const Rect& r, uint32_t raw) {
       std::memset(PixelAt<Pixel>(dst, r.left, y), low, row_bytes);
     return true;
   }
-  for (int x = 0; x < r.Width(); ++x) first[x] = value;
+  FillRow(first, r.Width(), value);
   for (int y = r.top + 1; y < r.bottom; ++y)
     std::memcpy(PixelAt<Pixel>(dst, r.left, y), first, row_bytes);
   return true;
