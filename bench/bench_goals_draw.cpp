@@ -17,9 +17,9 @@
 
 #include "bench/goal_table.h"
 #include "bench/support/null_backend.h"
+#include "bench/support/scenes.h"
 #include "engine/draw/internal/pixel16.h"
 #include "engine/el.h"
-#include "platform/encoding.h"
 #include "platform/surface.h"
 
 namespace {
@@ -46,10 +46,6 @@ int NoisySprite(int width, int height, int key_percent, uint16_t key, uint32_t k
   return n;
 }
 
-std::string Sjis(const char* utf8) {
-  return platform::Utf8ToCp932(utf8).value_or("");
-}
-
 struct Pictures {
   Pictures() {
     bench_support::OpenDisplay();
@@ -63,13 +59,7 @@ struct Pictures {
     elDraw::DirectLayer(0, 0, blended, 0, 0, kWidth, kHeight);
   }
   int keyed, blended, half_keyed, half_opaque, label, pointer;
-  std::array<std::string, 4> rows = {
-      Sjis("春の夜の夢のごとく、灯りの落ちた廊下を歩いて"),
-      Sjis("いくと、突き当たりの窓から月明かりが差し込ん"),
-      Sjis("でいた。誰もいないはずの部屋から、かすかに歌"),
-      Sjis("声が聞こえる。私は足を止め、耳を澄ませた。"),
-  };
-  std::string joined = rows[0] + rows[1] + rows[2] + rows[3];
+  const bench_support::StoryMessage& message = bench_support::TheStoryMessage();
 };
 
 Pictures& ThePictures() {
@@ -259,7 +249,7 @@ void BM_DrawAAMessage(benchmark::State& state) {
   Run(state, [](Pictures& p) {
     elFont::BeginAA(1, kFontSize);
     elFont::Color(0xFFFFFF, 0, 1);
-    elFont::DrawAA(40, 360, 600, 470, p.joined.c_str(), 0);
+    elFont::DrawAA(40, 360, 600, 470, p.message.joined.c_str(), 0);
     elFont::BeforeAA();
   });
 }
@@ -268,24 +258,19 @@ void BM_PlainDrawMessage(benchmark::State& state) {
   Run(state, [](Pictures& p) {
     elFont::Begin(1, kFontSize, 0, 0, 0, 0);
     elFont::Color(0xFFFFFF, 0, 1);
-    for (int r = 0; r < 4; ++r) elFont::Draw(40, 360 + kFontSize * r, p.rows[r].c_str());
+    for (int r = 0; r < 4; ++r) elFont::Draw(40, 360 + kFontSize * r, p.message.rows[r].c_str());
     elFont::Before();
   });
 }
 
 // --- the story frame ------------------------------------------------------
 
-// One frame of the story screen after its line was composed: the cached
-// picture, the choice box, five menu labels, the pointer, presentation.
+// One frame of the story screen (bench/support/scenes.h).
 void BM_StoryFrame(benchmark::State& state) {
   Pictures& p = ThePictures();
   elDraw::SpriteScreen(0, 0, 0, kWidth, kHeight);
   for (auto _ : state) {
-    elDraw::DirectLayer(0, 0, 0, 0, 0, kWidth, kHeight);
-    elDraw::Box(120, 300, 520, 420, 0x402000, 0xFFFFFF, 2);
-    for (int i = 0; i < 5; ++i) elDraw::Layer(520, 20 + 30 * i, p.label, 0, 0, 96, 24);
-    elDraw::Layer(300, 200, p.pointer, 0, 0, 32, 32);
-    elDraw::Refresh();
+    bench_support::DrawStoryFrame(p.label, p.pointer);
     benchmark::ClobberMemory();
   }
 }

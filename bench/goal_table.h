@@ -20,6 +20,19 @@ struct GoalRow {
   double max_project_us;  // the project's time at most this, or 0
 };
 
+inline double ToMicroseconds(benchmark::TimeUnit unit) {
+  switch (unit) {
+    case benchmark::kNanosecond:
+      return 1e-3;
+    case benchmark::kMicrosecond:
+      return 1;
+    case benchmark::kMillisecond:
+      return 1e3;
+    default:
+      return 1e6;
+  }
+}
+
 // Keeps the median CPU time of every benchmark for the table.
 class GoalReporter : public benchmark::ConsoleReporter {
  public:
@@ -58,18 +71,6 @@ class GoalReporter : public benchmark::ConsoleReporter {
   }
 
  private:
-  static double ToMicroseconds(benchmark::TimeUnit unit) {
-    switch (unit) {
-      case benchmark::kNanosecond:
-        return 1e-3;
-      case benchmark::kMicrosecond:
-        return 1;
-      case benchmark::kMillisecond:
-        return 1e3;
-      default:
-        return 1e6;
-    }
-  }
   std::map<std::string, double> median_us_;
 };
 
