@@ -89,8 +89,16 @@ void DrawingContext::Rectangle(int left, int top, int right, int bottom) {
   // (right - 1, bottom - 1); the pen is drawn along that path.
   const IntPoint corners[5] = {
       {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
-  gdi::FillPolygon(target_, brush_, bk_color_, bk_mode_ == BackgroundMode::kOpaque,
-                   std::span(corners, 4));
+  // A solid brush fills what the polygon's rows come to: the pixels between
+  // the corners' columns and rows (a rectangle of no width or height still
+  // has corners one pixel apart).
+  if (brush_.style == Brush::Style::kSolid)
+    target_.Fill({std::min(left, right - 1), std::min(top, bottom - 1), std::max(left, right - 1),
+                  std::max(top, bottom - 1)},
+                 ColorRefToPixel(target_.Format(), brush_.color));
+  else
+    gdi::FillPolygon(target_, brush_, bk_color_, bk_mode_ == BackgroundMode::kOpaque,
+                     std::span(corners, 4));
   if (right - left >= 2 && bottom - top >= 2) gdi::StrokePolyline(target_, pen_, corners);
 }
 

@@ -121,6 +121,27 @@ TEST(GdiRectangles, PenFramesTheRectangleAndTheBrushFillsInside) {
             (std::vector<std::string>{".####.", ".#++#.", ".#++#.", ".####.", "......"}));
 }
 
+// A solid rectangle is filled as one rectangle: the pixels the polygon fill
+// of its corners gives, on the surface, across its edges and degenerate.
+TEST(GdiRectangles, SolidBrushFillsWhatThePolygonOfTheCornersFills) {
+  std::mt19937 rng(9);
+  for (int round = 0; round < 300; ++round) {
+    const int left = static_cast<int>(rng() % 40) - 10, top = static_cast<int>(rng() % 30) - 8;
+    const int right = left + static_cast<int>(rng() % 30),
+              bottom = top + static_cast<int>(rng() % 20);
+    Surface fast(24, 17, PixelFormat::Rgb565()), polygon(24, 17, PixelFormat::Rgb565());
+    DrawingContext dc(fast);
+    dc.SelectPen({false, 0, 1});
+    dc.SelectBrush({Brush::Style::kSolid, kBlue});
+    dc.Rectangle(left, top, right, bottom);
+    const IntPoint corners[4] = {
+        {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+    platform::gdi::FillPolygon(polygon, {Brush::Style::kSolid, kBlue}, 0, false, corners);
+    ASSERT_EQ(Picture(fast, kBlueRaw), Picture(polygon, kBlueRaw))
+        << left << "," << top << " - " << right << "," << bottom;
+  }
+}
+
 TEST(GdiRectangles, WithoutPenTheFilledAreaIsOnePixelSmaller) {
   Surface s(6, 5, PixelFormat::Rgb565());
   DrawingContext dc(s);
