@@ -5,6 +5,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+# The goal benchmarks measure the flags users run (RelWithDebInfo, -O2).
+BENCH_O2_BUILD ?= build-bench-o2
 FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?=
 
@@ -51,9 +53,15 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 $(BENCH_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DAOAT_BENCH=ON $(CMAKE_FLAGS)
 
-bench: deps $(BENCH_BUILD)/CMakeCache.txt
+$(BENCH_O2_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BENCH_O2_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAOAT_BENCH=ON $(CMAKE_FLAGS)
+
+bench: deps $(BENCH_BUILD)/CMakeCache.txt $(BENCH_O2_BUILD)/CMakeCache.txt
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target benchmarks
-	@for b in $(BENCH_BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+	@for b in $(BENCH_BUILD)/bench/bench_*; do \
+	  case $$b in */bench_goals_*) continue;; esac; echo "== $$b"; $$b; done
+	cmake --build $(BENCH_O2_BUILD) -j $(JOBS) --target goal-benchmarks
+	@for b in $(BENCH_O2_BUILD)/bench/bench_goals_*; do echo "== $$b (-O2)"; $$b; done
 
 # libFuzzer harnesses (clang). Run one with: build-fuzz/fuzz/fuzz_<name> -max_total_time=60
 $(FUZZ_BUILD)/CMakeCache.txt:
@@ -66,4 +74,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(BENCH_O2_BUILD) $(FUZZ_BUILD)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/support/null_backend.h"
+#include "bench/support/scenes.h"
 #include "engine/el.h"
 #include "platform/surface.h"
 
@@ -148,17 +149,12 @@ void BM_BoxChoiceFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_BoxChoiceFrame);
 
-// One frame of the story screen after its line was composed: the cached
-// picture, the choice box, five menu labels, the pointer, presentation.
+// One frame of the story screen (bench/support/scenes.h).
 void BM_StoryFrame(benchmark::State& state) {
   Display& d = TheDisplay();
   elDraw::SpriteScreen(0, 0, 0, kWidth, kHeight);
   for (auto _ : state) {
-    elDraw::DirectLayer(0, 0, 0, 0, 0, kWidth, kHeight);
-    elDraw::Box(120, 300, 520, 420, 0x402000, 0xFFFFFF, 2);
-    for (int i = 0; i < 5; ++i) elDraw::Layer(520, 20 + 30 * i, d.label, 0, 0, 96, 24);
-    elDraw::Layer(300, 200, d.pointer, 0, 0, 32, 32);
-    elDraw::Refresh();
+    bench_support::DrawStoryFrame(d.label, d.pointer);
     benchmark::ClobberMemory();
   }
 }

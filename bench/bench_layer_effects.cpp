@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "bench/goal_table.h"
 #include "bench/support/null_backend.h"
 #include "engine/el.h"
 #include "platform/surface.h"
@@ -153,7 +154,7 @@ class TableReporter : public benchmark::ConsoleReporter {
     for (const Run& run : runs)
       if (run.run_type == Run::RT_Iteration && run.iterations > 0)
         times_.emplace_back(run.benchmark_name(),
-                            run.GetAdjustedCPUTime() * ToMicroseconds(run.time_unit));
+                            run.GetAdjustedCPUTime() * bench_goals::ToMicroseconds(run.time_unit));
   }
   void PrintTable() const {
     double baseline_us = 0;
@@ -167,18 +168,6 @@ class TableReporter : public benchmark::ConsoleReporter {
   }
 
  private:
-  static double ToMicroseconds(benchmark::TimeUnit unit) {
-    switch (unit) {
-      case benchmark::kNanosecond:
-        return 1e-3;
-      case benchmark::kMicrosecond:
-        return 1;
-      case benchmark::kMillisecond:
-        return 1e3;
-      default:
-        return 1e6;
-    }
-  }
   std::vector<std::pair<std::string, double>> times_;
 };
 

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/support/scenes.h"
 #include "engine/draw/internal/draw.h"
 #include "engine/el.h"
 #include "platform/backends.h"
@@ -27,20 +28,10 @@ std::string Sjis(const char* utf8) {
   return platform::Utf8ToCp932(utf8).value_or("");
 }
 
-struct Message {
-  std::string name = Sjis("語り手");
-  std::array<std::string, 4> rows = {
-      Sjis("春の夜の夢のごとく、灯りの落ちた廊下を歩いて"),
-      Sjis("いくと、突き当たりの窓から月明かりが差し込ん"),
-      Sjis("でいた。誰もいないはずの部屋から、かすかに歌"),
-      Sjis("声が聞こえる。私は足を止め、耳を澄ませた。"),
-  };
-  std::string joined = rows[0] + rows[1] + rows[2] + rows[3];
-};
+using Message = bench_support::StoryMessage;
 
 const Message& TheMessage() {
-  static const Message message;
-  return message;
+  return bench_support::TheStoryMessage();
 }
 
 void OpenDisplay() {

@@ -89,6 +89,8 @@ class DrawingContext {
 
   // Text in Shift-JIS with the selected font.
   void TextOut(int x, int y, std::string_view text_sjis);
+  // A rectangle holding every pixel the last TextOut wrote (empty if none).
+  const Rect& LastTextBounds() const { return last_text_bounds_; }
   Size GetTextExtent(std::string_view text_sjis) const;
   // Lays the text out in `rect`; returns the height of the laid-out text.
   int DrawText(std::string_view text_sjis, Rect* rect, unsigned flags);
@@ -103,6 +105,7 @@ class DrawingContext {
   uint32_t bk_color_ = 0xFFFFFF;
   BackgroundMode bk_mode_ = BackgroundMode::kOpaque;
   IntPoint current_{};
+  Rect last_text_bounds_{};
 };
 
 }  // namespace platform

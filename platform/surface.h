@@ -23,6 +23,14 @@ struct Rect {
   constexpr bool operator==(const Rect&) const = default;
 };
 
+// The smallest rectangle holding both; an empty one adds nothing.
+constexpr Rect Union(const Rect& a, const Rect& b) {
+  if (a.Empty()) return b.Empty() ? Rect{} : b;
+  if (b.Empty()) return a;
+  return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+          a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 struct PixelFormat {
   int bits_per_pixel = 16;
   uint32_t r_mask = 0xF800;

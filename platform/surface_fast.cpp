@@ -1,10 +1,14 @@
 // Row-wise loops on whole pixels: memmove for opaque rows, a select per pixel
-// for keyed rows (written so that the compiler can vectorise it), a column
+// for keyed rows (SSE2 blocks on x86-64, the plain select elsewhere), a column
 // table for stretched rows, and a row copied down for fills.
 #include "platform/surface_fast.h"
 
 #include <cstring>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace platform::fast {
 namespace {
@@ -32,9 +36,52 @@ bool KeyAsPixel(const Surface& src, Pixel* key) {
   return true;
 }
 
+#if defined(__SSE2__)
+// Sixteen bytes of key-compared pixels at a time: a block of key only is
+// skipped without touching the destination, a block without key is stored
+// whole, and a mixed block is merged by mask. The tail goes pixel by pixel.
+inline __m128i KeyMatch(__m128i s, __m128i key, uint16_t) {
+  return _mm_cmpeq_epi16(s, key);
+}
+inline __m128i KeyMatch(__m128i s, __m128i key, uint32_t) {
+  return _mm_cmpeq_epi32(s, key);
+}
+inline __m128i Broadcast(uint16_t key) {
+  return _mm_set1_epi16(static_cast<int16_t>(key));
+}
+inline __m128i Broadcast(uint32_t key) {
+  return _mm_set1_epi32(static_cast<int32_t>(key));
+}
+
+template <typename Pixel>
+int KeyedBlocks(Pixel* __restrict dst, const Pixel* __restrict src, int count, Pixel key) {
+  constexpr int kLanes = 16 / sizeof(Pixel);
+  const __m128i keys = Broadcast(key);
+  int x = 0;
+  for (; x + kLanes <= count; x += kLanes) {
+    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + x));
+    const __m128i match = KeyMatch(s, keys, Pixel{});
+    const int bits = _mm_movemask_epi8(match);
+    if (bits == 0xFFFF) continue;
+    auto* out = reinterpret_cast<__m128i*>(dst + x);
+    if (bits == 0) {
+      _mm_storeu_si128(out, s);
+      continue;
+    }
+    const __m128i d = _mm_loadu_si128(out);
+    _mm_storeu_si128(out, _mm_or_si128(_mm_and_si128(match, d), _mm_andnot_si128(match, s)));
+  }
+  return x;
+}
+#endif
+
 template <typename Pixel>
 void KeyedRow(Pixel* __restrict dst, const Pixel* __restrict src, int count, Pixel key) {
-  for (int x = 0; x < count; ++x) {
+  int x = 0;
+#if defined(__SSE2__)
+  x = KeyedBlocks(dst, src, count, key);
+#endif
+  for (; x < count; ++x) {
     const Pixel s = src[x];
     dst[x] = s == key ? dst[x] : s;
   }
@@ -73,6 +120,22 @@ bool CopyPixels(Surface& dst, int dst_x, int dst_y, const Surface& src, const Re
   return true;
 }
 
+// Every source pixel twice: the columns of a stretch to twice the width.
+template <typename Pixel>
+void DoubleRow(Pixel* __restrict out, const Pixel* __restrict in, int count) {
+  int x = 0;
+#if defined(__SSE2__)
+  if constexpr (sizeof(Pixel) == 2) {
+    for (; x + 8 <= count; x += 8) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * x), _mm_unpacklo_epi16(v, v));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * x + 8), _mm_unpackhi_epi16(v, v));
+    }
+  }
+#endif
+  for (; x < count; ++x) out[2 * x] = out[2 * x + 1] = in[x];
+}
+
 template <typename Pixel>
 bool StretchPixels(Surface& dst, const Rect& dst_rect, const Surface& src, const Rect& src_rect,
                    bool keyed) {
@@ -83,6 +146,8 @@ bool StretchPixels(Surface& dst, const Rect& dst_rect, const Surface& src, const
     columns[x] = reference::StretchSample(src_rect.left, src_rect.Width(), width, x);
   Pixel key{};
   const bool use_key = keyed && KeyAsPixel(src, &key);
+  // Twice as wide: destination column x shows source column x / 2.
+  const bool doubled = width == 2 * src_rect.Width();
   // Each source row is sampled once into `row`, then laid on every
   // destination row that shows it.
   std::vector<Pixel> row(static_cast<size_t>(width));
@@ -91,7 +156,10 @@ bool StretchPixels(Surface& dst, const Rect& dst_rect, const Surface& src, const
     const int sy = reference::StretchSample(src_rect.top, src_rect.Height(), dst_rect.Height(), y);
     if (sy != sampled_y) {
       const Pixel* in = PixelAt<Pixel>(src, 0, sy);
-      for (int x = 0; x < width; ++x) row[x] = in[columns[x]];
+      if (doubled)
+        DoubleRow(row.data(), in + src_rect.left, src_rect.Width());
+      else
+        for (int x = 0; x < width; ++x) row[x] = in[columns[x]];
       sampled_y = sy;
     }
     Pixel* out = PixelAt<Pixel>(dst, dst_rect.left, dst_rect.top + y);
@@ -101,6 +169,18 @@ bool StretchPixels(Surface& dst, const Rect& dst_rect, const Surface& src, const
       std::memcpy(out, row.data(), static_cast<size_t>(width) * sizeof(Pixel));
   }
   return true;
+}
+
+// One row of a value whose bytes differ (a uniform one is a memset).
+template <typename Pixel>
+void FillRow(Pixel* row, int count, Pixel value) {
+  int x = 0;
+#if defined(__SSE2__)
+  const __m128i values = Broadcast(value);
+  for (; x + static_cast<int>(16 / sizeof(Pixel)) <= count; x += 16 / sizeof(Pixel))
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x), values);
+#endif
+  for (; x < count; ++x) row[x] = value;
 }
 
 template <typename Pixel>
@@ -117,7 +197,7 @@ bool FillPixels(Surface& dst, const Rect& r, uint32_t raw) {
       std::memset(PixelAt<Pixel>(dst, r.left, y), low, row_bytes);
     return true;
   }
-  for (int x = 0; x < r.Width(); ++x) first[x] = value;
+  FillRow(first, r.Width(), value);
   for (int y = r.top + 1; y < r.bottom; ++y)
     std::memcpy(PixelAt<Pixel>(dst, r.left, y), first, row_bytes);
   return true;

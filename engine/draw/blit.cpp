@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/draw/internal/blend_rows.h"
 #include "engine/draw/internal/draw.h"
 #include "platform/gdi.h"
 
@@ -140,10 +141,8 @@ int elDraw::ColorBlend(int X1, int Y1, int X2, int Y2, uint16_t Color) {
     X2 = std::min(X2, DDBack->Width()), Y2 = std::min(Y2, DDBack->Height());
     const auto mask = static_cast<uint16_t>(MaskRGB);
     const auto half = static_cast<uint16_t>((Color >> 1) & mask);
-    for (int y = Y1; y < Y2; ++y) {
-      auto* row = reinterpret_cast<uint16_t*>(DDBack->Row(y));
-      for (int x = X1; x < X2; ++x) row[x] = static_cast<uint16_t>(((row[x] >> 1) & mask) + half);
-    }
+    for (int y = Y1; y < Y2; ++y)
+      el::draw::WashRow(reinterpret_cast<uint16_t*>(DDBack->Row(y)) + X1, X2 - X1, mask, half);
   }
   DDBack->Unlock();
   return 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/draw/internal/blend_rows.h"
 #include "engine/draw/internal/layer_frame.h"
 
 namespace {
@@ -46,9 +47,14 @@ int GradientLoss(int t, int start, int size) {
 
 int elDraw::BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2) {
   const auto mask = static_cast<uint16_t>(MaskRGB);
-  return DrawLayer(Px, Py, ObjDD, X1, Y1, X2, Y2, [mask](uint16_t s, uint16_t d, int, int) {
-    return static_cast<uint16_t>(((s >> 1) & mask) + ((d >> 1) & mask));
-  });
+  return el::draw::DrawLayerRows(
+      Px, Py, ObjDD, X1, Y1, X2, Y2,
+      [mask](uint16_t s, uint16_t d, int, int) {
+        return static_cast<uint16_t>(((s >> 1) & mask) + ((d >> 1) & mask));
+      },
+      [mask](uint16_t* dst, const uint16_t* src, int width) {
+        el::draw::Blend50Row(dst, src, width, mask);
+      });
 }
 
 int elDraw::BlendLayer(int Px, int Py, int ObjDD, int X1, int Y1, int X2, int Y2, float Blend) {

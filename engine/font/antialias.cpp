@@ -22,16 +22,22 @@ class ScratchTarget : public LineTarget {
   Extent Measure(std::string_view character) override { return plain_.Measure(character); }
   void Draw(int x, int y, std::string_view character, uint32_t color) override {
     plain_.Draw(x, y, character, color);
+    if (elFont::FontDC) dirty_ = platform::Union(dirty_, elFont::FontDC->LastTextBounds());
   }
+  // The line is filtered out of the scratch, and the scratch is made black
+  // again where the line's characters were drawn: the rest still is.
   void FlushLine(int px, int py, int width, int height) override {
     CloseScope();
     elFont::DrawAA2(px, py, 0, 0, width, height);
-    elDraw::SpriteClear(kFontBufferSprite);
+    if (platform::Surface* scratch = SpriteSurface(kFontBufferSprite); scratch && !dirty_.Empty())
+      scratch->Fill(dirty_, 0);
+    dirty_ = {};
     OpenScratch();
   }
 
  private:
   ContextTarget plain_;
+  platform::Rect dirty_;
 };
 
 void BeginScratch(int size, uint8_t charset) {

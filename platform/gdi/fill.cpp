@@ -40,9 +40,10 @@ struct Painter {
   }
 };
 
-// Where the scanline through y crosses the polygon's edges, sorted.
-std::vector<double> Crossings(std::span<const IntPoint> points, double y) {
-  std::vector<double> xs;
+// Where the scanline through y crosses the polygon's edges, sorted, into
+// `xs` (kept from row to row, so that rows do not allocate).
+void Crossings(std::span<const IntPoint> points, double y, std::vector<double>& xs) {
+  xs.clear();
   for (size_t i = 0; i < points.size(); ++i) {
     const IntPoint a = points[i];
     const IntPoint b = points[(i + 1) % points.size()];
@@ -50,7 +51,6 @@ std::vector<double> Crossings(std::span<const IntPoint> points, double y) {
     xs.push_back(a.x + (y - a.y) * static_cast<double>(b.x - a.x) / (b.y - a.y));
   }
   std::sort(xs.begin(), xs.end());
-  return xs;
 }
 
 }  // namespace
@@ -64,8 +64,9 @@ void FillPolygon(Surface& target, const Brush& brush, uint32_t bk_color, bool op
   for (const IntPoint& p : points) top = std::min(top, p.y), bottom = std::max(bottom, p.y);
   top = std::max(top, 0);
   bottom = std::min(bottom, target.Height() - 1);
+  std::vector<double> xs;
   for (int y = top; y <= bottom; ++y) {
-    const std::vector<double> xs = Crossings(points, y + kSampleOffset);
+    Crossings(points, y + kSampleOffset, xs);
     for (size_t i = 0; i + 1 < xs.size(); i += 2) {
       const double first = std::ceil(xs[i] - kSampleOffset);
       const double last = std::floor(xs[i + 1] - kSampleOffset);
@@ -88,8 +89,16 @@ void DrawingContext::Rectangle(int left, int top, int right, int bottom) {
   // (right - 1, bottom - 1); the pen is drawn along that path.
   const IntPoint corners[5] = {
       {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}, {left, top}};
-  gdi::FillPolygon(target_, brush_, bk_color_, bk_mode_ == BackgroundMode::kOpaque,
-                   std::span(corners, 4));
+  // A solid brush fills what the polygon's rows come to: the pixels between
+  // the corners' columns and rows (a rectangle of no width or height still
+  // has corners one pixel apart).
+  if (brush_.style == Brush::Style::kSolid)
+    target_.Fill({std::min(left, right - 1), std::min(top, bottom - 1), std::max(left, right - 1),
+                  std::max(top, bottom - 1)},
+                 ColorRefToPixel(target_.Format(), brush_.color));
+  else
+    gdi::FillPolygon(target_, brush_, bk_color_, bk_mode_ == BackgroundMode::kOpaque,
+                     std::span(corners, 4));
   if (right - left >= 2 && bottom - top >= 2) gdi::StrokePolyline(target_, pen_, corners);
 }
 

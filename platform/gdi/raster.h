@@ -15,6 +15,10 @@ namespace platform::gdi {
 // half its width of the segment (round ends and joins).
 void StrokeSegment(Surface& target, const Pen& pen, IntPoint a, IntPoint b);
 
+// The plain loop that defines a wide pen's pixels (every pixel near the
+// segment measured against it); StrokeSegment draws the same pixels faster.
+void ReferenceWideSegment(Surface& target, const Pen& pen, IntPoint a, IntPoint b);
+
 // Draws the open polyline through `points` (each segment as StrokeSegment).
 void StrokePolyline(Surface& target, const Pen& pen, std::span<const IntPoint> points);
 

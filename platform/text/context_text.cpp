@@ -19,11 +19,12 @@ const Font& FontOf(const Font* selected) {
 }  // namespace
 
 void DrawingContext::TextOut(int x, int y, std::string_view text_sjis) {
+  last_text_bounds_ = {};
   if (!valid_ || text_sjis.empty()) return;
   std::vector<text::TextChar> chars;
   text::CutText(text_sjis, &chars);
   const text::TextStyle style{text_color_, bk_color_, bk_mode_ == BackgroundMode::kOpaque};
-  text::DrawRun(target_, FontOf(font_), chars, x, y, target_.Bounds(), style);
+  last_text_bounds_ = text::DrawRun(target_, FontOf(font_), chars, x, y, target_.Bounds(), style);
 }
 
 Size DrawingContext::GetTextExtent(std::string_view text_sjis) const {

@@ -22,8 +22,9 @@ struct TextStyle {
 int MeasureRun(const Font& font, std::span<const TextChar> chars);
 
 // Draws the run with the top-left corner of its first cell at (x, y); nothing
-// lands outside `clip` or the surface.
-void DrawRun(Surface& surface, const Font& font, std::span<const TextChar> chars, int x, int y,
+// lands outside `clip` or the surface. Returns a rectangle holding every
+// pixel written (empty when none was).
+Rect DrawRun(Surface& surface, const Font& font, std::span<const TextChar> chars, int x, int y,
              const Rect& clip, const TextStyle& style);
 
 }  // namespace platform::text

@@ -81,6 +81,47 @@ TEST_P(SurfaceFormats, StretchesAndFillsMatchTheReferenceLoop) {
   }
 }
 
+// Rows of key runs and opaque runs of every length, so that whole blocks of
+// key, whole opaque blocks and mixed ones all meet the fast rows.
+void RunsOfKey(Surface& s, std::mt19937& rng, uint32_t key_value) {
+  const uint32_t all = s.Format().bits_per_pixel >= 32 ? 0x00FFFFFF : 0xFFFF;
+  bool keyed = false;
+  int left = 0;
+  for (int y = 0; y < s.Height(); ++y)
+    for (int x = 0; x < s.Width(); ++x) {
+      if (left-- <= 0) keyed = !keyed, left = static_cast<int>(rng() % 40);
+      s.SetPixel(x, y, keyed ? key_value : (rng() & all) | 1);
+    }
+}
+
+TEST_P(SurfaceFormats, LongKeyRunsAndDoubledStretchesMatchTheReferenceLoop) {
+  std::mt19937 rng(23);
+  for (int round = 0; round < 60; ++round) {
+    const bool keyed = round % 3 != 0;
+    const int w = 1 + static_cast<int>(rng() % 90), h = 1 + static_cast<int>(rng() % 12);
+    Surface src(w, h, GetParam()), fast(2 * w + 7, 2 * h + 5, GetParam()),
+        ref(2 * w + 7, 2 * h + 5, GetParam());
+    RunsOfKey(src, rng, 0x0842);
+    src.SetColorKey(0x0842);
+    Scribble(fast, rng, 0, 0);
+    for (int y = 0; y < fast.Height(); ++y)
+      for (int x = 0; x < fast.Width(); ++x) ref.SetPixel(x, y, fast.GetPixel(x, y));
+    const Rect part = RandomRect(rng, w, h);
+    const int dx = static_cast<int>(rng() % 8), dy = static_cast<int>(rng() % 6);
+    ASSERT_EQ(fast.BltFast(dx, dy, src, part, keyed), BltResult::kOk);
+    platform::reference::Copy(ref, dx, dy, src, part, keyed);
+    ASSERT_TRUE(SamePixels(fast, ref)) << "copy round " << round;
+    // Twice the size, the whole source and a part of it, at odd places.
+    for (const Rect& from : {src.Bounds(), part}) {
+      if (from.Empty()) continue;
+      const Rect to{dx, dy, dx + 2 * from.Width(), dy + 2 * from.Height()};
+      ASSERT_EQ(fast.BltStretch(to, src, from, keyed), BltResult::kOk);
+      platform::reference::Stretch(ref, to, src, from, keyed);
+      ASSERT_TRUE(SamePixels(fast, ref)) << "stretch round " << round;
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, SurfaceFormats,
                          ::testing::Values(PixelFormat::Rgb565(), PixelFormat::Rgb555(),
                                            PixelFormat::Xrgb8888()));

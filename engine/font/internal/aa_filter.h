@@ -46,5 +46,10 @@ bool ClipFilterArea(int px, int py, int x1, int y1, int x2, int y2, const Box& v
 // plane are not taken.
 void FilterHalf(const PixelPlane& source, const PixelPlane& output, const PixelPlane& background,
                 const FilterArea& area, const ChannelShifts& shifts);
+// The plain loop that defines the filter, one output pixel and nine samples
+// at a time; FilterHalf gives the same pixels faster for 16-bit planes.
+void FilterHalfReference(const PixelPlane& source, const PixelPlane& output,
+                         const PixelPlane& background, const FilterArea& area,
+                         const ChannelShifts& shifts);
 
 }  // namespace el::font

@@ -1,5 +1,9 @@
 // The positioned, hidden and anti-aliased drawing through the Font sprites,
 // and the reveal onto the back buffer.
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "tests/engine/font_fixture.h"
 #include "tests/support/ink.h"
 #include "tests/support/support.h"
@@ -94,6 +98,32 @@ TEST_F(FontTest, AntialiasedTextBlendsWithTheBackground) {
   EXPECT_EQ(&elFont::FontDC->Target(), Sprite[3].Object.get());
   elFont::BeforeAA();
   EXPECT_EQ(elFont::FontDC, nullptr);
+}
+
+// The scratch is cleared only where a line was drawn: a second line drawn
+// where the first one's ink was must come out as it does after a line of
+// blank characters of the same widths.
+TEST_F(FontTest, AntialiasedLinesDoNotKeepTheInkOfTheLineBefore) {
+  const auto second_line = [this](const char* first) {
+    elDraw::ColorFill(0, 0, 640, 480, static_cast<uint16_t>(Raw(0x303030)));
+    elFont::BeginAA(1, 16);
+    elFont::Color(0xFFFFFF, 0x000000, 1);
+    elFont::DrawAA(50, 60, 400, 200, (Sjis(first) + "\n" + Sjis("短い")).c_str(), 0);
+    const int top = elFont::TextPos[elFont::FontCount - 1].Y1;
+    elFont::BeforeAA();
+    std::vector<uint32_t> rows;
+    for (int y = top; y < 200; ++y)
+      for (int x = 50; x < 400; ++x) rows.push_back(Back().GetPixel(x, y));
+    return std::pair(top, rows);
+  };
+  const auto inked = second_line("永遠永遠永遠");
+  const auto blank = second_line("　　　　　　");
+  EXPECT_GT(inked.first, 60);
+  EXPECT_EQ(inked.first, blank.first);
+  EXPECT_TRUE(inked.second == blank.second);
+  EXPECT_GT(std::count_if(blank.second.begin(), blank.second.end(),
+                          [this](uint32_t v) { return v != Raw(0x303030); }),
+            10);
 }
 
 TEST_F(FontTest, FilterRefusesLostSurfaces) {

@@ -2,10 +2,12 @@
 // system's rules.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "platform/gdi.h"
+#include "platform/gdi/raster.h"
 
 namespace {
 
@@ -87,6 +89,28 @@ TEST(GdiLines, HugeCoordinatesDrawOnlyWhatFallsOnTheSurface) {
   EXPECT_EQ(Picture(s, kRedRaw)[1], "####");
 }
 
+// Horizontal and vertical wide pens are drawn as a rectangle and two round
+// ends: the same pixels as measuring every pixel, for every width, both
+// directions, segments reaching off the surface and ones of one pixel.
+TEST(GdiLines, AxisAlignedWidePensMatchTheMeasuredPixels) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 400; ++round) {
+    const int width = 2 + round % 9;
+    const IntPoint a{static_cast<int>(rng() % 40) - 8, static_cast<int>(rng() % 30) - 6};
+    const int length = static_cast<int>(rng() % 50) - 25;
+    const IntPoint b = round % 2 == 0 ? IntPoint{a.x + length, a.y} : IntPoint{a.x, a.y + length};
+    Surface fast(24, 17, PixelFormat::Rgb565()), reference(24, 17, PixelFormat::Rgb565());
+    const Pen pen{true, kRed, width};
+    DrawingContext dc(fast);
+    dc.SelectPen(pen);
+    dc.MoveTo(a.x, a.y);
+    dc.LineTo(b.x, b.y);
+    platform::gdi::ReferenceWideSegment(reference, pen, a, b);
+    ASSERT_EQ(Picture(fast, kRedRaw), Picture(reference, kRedRaw))
+        << "width " << width << " from " << a.x << "," << a.y << " to " << b.x << "," << b.y;
+  }
+}
+
 TEST(GdiRectangles, PenFramesTheRectangleAndTheBrushFillsInside) {
   Surface s(6, 5, PixelFormat::Rgb565());
   DrawingContext dc(s);
@@ -95,6 +119,27 @@ TEST(GdiRectangles, PenFramesTheRectangleAndTheBrushFillsInside) {
   dc.Rectangle(1, 0, 5, 4);
   EXPECT_EQ(Picture(s, kRedRaw, kBlueRaw),
             (std::vector<std::string>{".####.", ".#++#.", ".#++#.", ".####.", "......"}));
+}
+
+// A solid rectangle is filled as one rectangle: the pixels the polygon fill
+// of its corners gives, on the surface, across its edges and degenerate.
+TEST(GdiRectangles, SolidBrushFillsWhatThePolygonOfTheCornersFills) {
+  std::mt19937 rng(9);
+  for (int round = 0; round < 300; ++round) {
+    const int left = static_cast<int>(rng() % 40) - 10, top = static_cast<int>(rng() % 30) - 8;
+    const int right = left + static_cast<int>(rng() % 30),
+              bottom = top + static_cast<int>(rng() % 20);
+    Surface fast(24, 17, PixelFormat::Rgb565()), polygon(24, 17, PixelFormat::Rgb565());
+    DrawingContext dc(fast);
+    dc.SelectPen({false, 0, 1});
+    dc.SelectBrush({Brush::Style::kSolid, kBlue});
+    dc.Rectangle(left, top, right, bottom);
+    const IntPoint corners[4] = {
+        {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+    platform::gdi::FillPolygon(polygon, {Brush::Style::kSolid, kBlue}, 0, false, corners);
+    ASSERT_EQ(Picture(fast, kBlueRaw), Picture(polygon, kBlueRaw))
+        << left << "," << top << " - " << right << "," << bottom;
+  }
 }
 
 TEST(GdiRectangles, WithoutPenTheFilledAreaIsOnePixelSmaller) {

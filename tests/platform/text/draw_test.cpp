@@ -160,3 +160,39 @@ TEST(TextDraw, ALostSurfaceGetsNoText) {
 }
 
 }  // namespace
+
+namespace {
+
+// 16-bit glyph rows are laid eight pixels at a time; 32-bit ones pixel by
+// pixel. On a noisy background both must change the same pixels, clipped at
+// every edge, and the bounds TextOut reports must hold every changed pixel.
+TEST(TextDraw, GlyphRowsOfEveryPixelSizeInkTheSamePixelsWithinTheReportedBounds) {
+  const std::string text = Sjis("永遠の夜Ag、字");
+  for (const platform::IntPoint at : {platform::IntPoint{3, 10}, {-9, -7}, {150, 80}, {60, 40}}) {
+    Canvas wide(PixelFormat::Xrgb8888(), Gothic(37)), narrow(PixelFormat::Rgb565(), Gothic(37));
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 200; ++x) {
+        const uint32_t noise = static_cast<uint32_t>(x * 7 + y * 13) % 5 + 1;
+        wide.surface.SetPixel(x, y, noise);
+        narrow.surface.SetPixel(x, y, noise);
+      }
+    wide.dc.SetTextColor(0xFFFFFF);
+    narrow.dc.SetTextColor(0xFFFFFF);
+    wide.dc.TextOut(at.x, at.y, text);
+    narrow.dc.TextOut(at.x, at.y, text);
+    const Rect bounds = narrow.dc.LastTextBounds();
+    EXPECT_EQ(bounds, wide.dc.LastTextBounds());
+    int inked = 0;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 200; ++x) {
+        const bool wide_ink = wide.surface.GetPixel(x, y) == 0xFFFFFF;
+        ASSERT_EQ(wide_ink, narrow.surface.GetPixel(x, y) == 0xFFFF) << x << "," << y;
+        if (!wide_ink) continue;
+        ++inked;
+        ASSERT_TRUE(x >= bounds.left && x < bounds.right && y >= bounds.top && y < bounds.bottom);
+      }
+    EXPECT_GT(inked, 0);
+  }
+}
+
+}  // namespace
