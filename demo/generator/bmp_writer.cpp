@@ -46,6 +46,13 @@ void WriteRows(ByteWriter& out, const Layout& layout,
   }
 }
 
+// A colour as BMP files store it: blue, green, red.
+void WriteBgr(ByteWriter& out, Rgb c) {
+  out.U8(c.b);
+  out.U8(c.g);
+  out.U8(c.r);
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeBmp24(const Image& image, const BmpOptions& options) {
@@ -53,12 +60,7 @@ std::vector<uint8_t> EncodeBmp24(const Image& image, const BmpOptions& options) 
   ByteWriter out;
   WriteHeaders(out, layout);
   WriteRows(out, layout, [&](ByteWriter& w, int y) {
-    for (int x = 0; x < image.Width(); ++x) {
-      const Rgb c = image.Get(x, y);
-      w.U8(c.b);
-      w.U8(c.g);
-      w.U8(c.r);
-    }
+    for (int x = 0; x < image.Width(); ++x) WriteBgr(w, image.Get(x, y));
   });
   return out.Take();
 }
@@ -85,10 +87,7 @@ std::vector<uint8_t> EncodeBmpPaletted(const PalettedImage& image, int bits_per_
   ByteWriter out;
   WriteHeaders(out, layout);
   for (uint32_t i = 0; i < layout.table_entries; ++i) {
-    const Rgb c = i < used ? image.palette[i] : Rgb{};
-    out.U8(c.b);
-    out.U8(c.g);
-    out.U8(c.r);
+    WriteBgr(out, i < used ? image.palette[i] : Rgb{});
     out.U8(0);
   }
   WriteRows(out, layout, [&](ByteWriter& w, int y) {
@@ -114,10 +113,7 @@ std::vector<uint8_t> EncodeBmp32(const Image& image, std::span<const uint8_t> al
   WriteHeaders(out, layout);
   WriteRows(out, layout, [&](ByteWriter& w, int y) {
     for (int x = 0; x < image.Width(); ++x) {
-      const Rgb c = image.Get(x, y);
-      w.U8(c.b);
-      w.U8(c.g);
-      w.U8(c.r);
+      WriteBgr(w, image.Get(x, y));
       w.U8(alpha[static_cast<size_t>(y) * static_cast<size_t>(image.Width()) + x]);
     }
   });

@@ -84,13 +84,15 @@ TEST(Encoding, LossyConversionReplacesEachLossWithOneQuestionMark) {
   }
 }
 
+// The length of the character at `pos` of `text`.
+struct LengthCase {
+  std::string text;
+  size_t pos;
+  size_t length;
+};
+
 TEST(Encoding, Utf8SequencesAreWellFormedOrZeroLong) {
-  struct Case {
-    std::string text;
-    size_t pos;
-    size_t length;
-  };
-  const Case cases[] = {
+  const LengthCase cases[] = {
       {"a", 0, 1},
       {"\xC3\xA9", 0, 2},
       {"\xE3\x81\x82", 0, 3},
@@ -113,12 +115,7 @@ TEST(Encoding, Utf8SequencesAreWellFormedOrZeroLong) {
 }
 
 TEST(Encoding, Cp932CharactersAreOneOrTwoBytesAndNeverSwallowTheTerminator) {
-  struct Case {
-    std::string text;
-    size_t pos;
-    size_t length;
-  };
-  const Case cases[] = {
+  const LengthCase cases[] = {
       {"a", 0, 1},
       {"\x82\xA0", 0, 2},                 // あ
       {"\x82\xA0", 1, 1},                 // a trail byte read on its own
