@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/mix_rate.h"
 #include "platform/surface.h"
 
 namespace platform {
@@ -87,10 +88,9 @@ class Backend {
   virtual void Beep() = 0;
 
   // Audio output: the backend pulls `render` for interleaved stereo 16-bit
-  // frames at kAudioRateHz (SDL: from its audio thread; headless: once per
+  // frames at kMixRateHz (SDL: from its audio thread; headless: once per
   // frame, also writing --audio-out). False when there is no device.
   using AudioRender = void (*)(int16_t* frames, int frame_count);
-  static constexpr int kAudioRateHz = 44100;
   virtual bool OpenAudio(AudioRender render) = 0;
   virtual void CloseAudio() = 0;
 

@@ -22,6 +22,7 @@ class Converter {
   // Converts as much as possible; returns false on an unconvertible sequence,
   // with `consumed` and `out` covering what came before it.
   bool Convert(std::string_view in, std::string* out, size_t* consumed) {
+    iconv(handle_, nullptr, nullptr, nullptr, nullptr);  // start from the initial state
     char* in_ptr = const_cast<char*>(in.data());
     size_t in_left = in.size();
     std::array<char, 256> buffer{};
@@ -62,6 +63,8 @@ void AppendUtf8(char32_t cp, std::string* out) {
   }
 }
 
+}  // namespace
+
 char32_t DecodeUtf8(std::string_view s) {
   const auto b = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
   if (s.empty()) return 0xFFFD;
@@ -74,7 +77,24 @@ char32_t DecodeUtf8(std::string_view s) {
   return 0xFFFD;
 }
 
-}  // namespace
+size_t Utf8SequenceLength(std::string_view text, size_t pos) {
+  if (pos >= text.size()) return 0;
+  const auto lead = static_cast<uint8_t>(text[pos]);
+  size_t length = 0;
+  if (lead < 0x80) {
+    length = 1;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+  }
+  if (length == 0 || pos + length > text.size()) return 0;
+  for (size_t i = 1; i < length; ++i)
+    if ((static_cast<uint8_t>(text[pos + i]) & 0xC0) != 0x80) return 0;
+  return length;
+}
 
 char32_t DecodeCp932(std::string_view text, size_t pos, size_t* length) {
   if (pos >= text.size()) {
@@ -121,6 +141,29 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
   std::string out;
   size_t consumed = 0;
   if (!converter.Convert(utf8, &out, &consumed)) return std::nullopt;
+  return out;
+}
+
+std::string Utf8ToCp932Lossy(std::string_view utf8, size_t* first_loss) {
+  if (first_loss != nullptr) *first_loss = std::string_view::npos;
+  Converter converter("CP932", "UTF-8");
+  std::string out;
+  size_t consumed = 0;
+  if (converter.Valid() && converter.Convert(utf8, &out, &consumed)) return out;
+  // Something did not convert: go character by character from the start, so
+  // that each loss costs exactly one replacement.
+  out.clear();
+  for (size_t pos = 0; pos < utf8.size();) {
+    const size_t length = Utf8SequenceLength(utf8, pos);
+    const size_t before = out.size();
+    if (length == 0 || !converter.Valid() ||
+        !converter.Convert(utf8.substr(pos, length), &out, &consumed)) {
+      out.resize(before);
+      out.push_back(kCp932Replacement);
+      if (first_loss != nullptr && *first_loss == std::string_view::npos) *first_loss = pos;
+    }
+    pos += length == 0 ? 1 : length;
+  }
   return out;
 }
 

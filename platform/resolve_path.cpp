@@ -29,18 +29,9 @@ bool IsTrailByte(uint8_t byte) {
 }
 
 bool IsValidUtf8(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto lead = static_cast<uint8_t>(s[i]);
-    const size_t length = lead < 0x80           ? 1
-                          : (lead >> 5) == 0x6  ? 2
-                          : (lead >> 4) == 0xE  ? 3
-                          : (lead >> 3) == 0x1E ? 4
-                                                : 0;
-    if (length == 0 || i + length > s.size()) return false;
-    for (size_t k = 1; k < length; ++k) {
-      if ((static_cast<uint8_t>(s[i + k]) & 0xC0) != 0x80) return false;
-    }
+  for (size_t i = 0; i < s.size();) {
+    const size_t length = Utf8SequenceLength(s, i);
+    if (length == 0) return false;
     i += length;
   }
   return true;
@@ -111,7 +102,7 @@ char FoldAscii(char c) {
 bool SameIgnoringCase(std::string_view a, std::string_view b, bool shift_jis) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (shift_jis && IsLeadByte(static_cast<uint8_t>(a[i])) && i + 1 < a.size()) {
+    if (shift_jis && Cp932CharLength(a, i) == 2) {
       if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
       ++i;
       continue;

@@ -1,5 +1,6 @@
-// A backend that presents nowhere, answers at once and has no devices, for
-// timing the engine's own work.
+// The display the benchmarks draw on, opened on the platform's do-nothing
+// backend (presents nowhere, answers at once, has no devices), for timing
+// the engine's own work.
 #pragma once
 
 namespace bench_support {

@@ -23,23 +23,16 @@ void WriteHeaders(ByteWriter& out, const Layout& layout) {
   const uint32_t row_bytes = BmpRowBytes(layout.width_px, layout.bits_per_pixel);
   const uint32_t image_bytes = row_bytes * static_cast<uint32_t>(layout.height_px);
   const uint32_t pixel_offset =
-      kBmpFileHeaderBytes + kBmpInfoHeaderBytes + 4 * layout.table_entries;
-  out.Text("BM");
-  out.U32(pixel_offset + image_bytes);
-  out.U16(0);
-  out.U16(0);
-  out.U32(pixel_offset);
-  out.U32(kBmpInfoHeaderBytes);
-  out.I32(layout.width_px);
-  out.I32(layout.height_px);  // positive: rows stored bottom-up
-  out.U16(1);                 // planes
-  out.U16(static_cast<uint32_t>(layout.bits_per_pixel));
-  out.U32(0);  // uncompressed
-  out.U32(layout.write_image_size ? image_bytes : 0);
-  out.I32(kPixelsPerMetre);
-  out.I32(kPixelsPerMetre);
-  out.U32(layout.colours_used);
-  out.U32(0);  // all colours important
+      platform::kBmpFileHeaderBytes + platform::kBmpInfoHeaderBytes + 4 * layout.table_entries;
+  platform::AppendBmpFileHeader(out.Buffer(), pixel_offset + image_bytes, pixel_offset);
+  platform::BmpInfoHeader info;
+  info.width_px = layout.width_px;
+  info.height_px = layout.height_px;  // positive: rows stored bottom-up
+  info.bits_per_pixel = static_cast<uint16_t>(layout.bits_per_pixel);
+  info.image_bytes = layout.write_image_size ? image_bytes : 0;
+  info.x_pixels_per_metre = info.y_pixels_per_metre = kPixelsPerMetre;
+  info.colours_used = layout.colours_used;
+  platform::AppendBmpInfoHeader(out.Buffer(), info);
 }
 
 // Writes the rows bottom-up; `row` appends the packed pixels of row y.
@@ -53,23 +46,21 @@ void WriteRows(ByteWriter& out, const Layout& layout,
   }
 }
 
-}  // namespace
-
-uint32_t BmpRowBytes(int width_px, int bits_per_pixel) {
-  return ((static_cast<uint32_t>(width_px) * static_cast<uint32_t>(bits_per_pixel) + 31) / 32) * 4;
+// A colour as BMP files store it: blue, green, red.
+void WriteBgr(ByteWriter& out, Rgb c) {
+  out.U8(c.b);
+  out.U8(c.g);
+  out.U8(c.r);
 }
+
+}  // namespace
 
 std::vector<uint8_t> EncodeBmp24(const Image& image, const BmpOptions& options) {
   const Layout layout{image.Width(), image.Height(), 24, 0, 0, options.write_image_size};
   ByteWriter out;
   WriteHeaders(out, layout);
   WriteRows(out, layout, [&](ByteWriter& w, int y) {
-    for (int x = 0; x < image.Width(); ++x) {
-      const Rgb c = image.Get(x, y);
-      w.U8(c.b);
-      w.U8(c.g);
-      w.U8(c.r);
-    }
+    for (int x = 0; x < image.Width(); ++x) WriteBgr(w, image.Get(x, y));
   });
   return out.Take();
 }
@@ -96,10 +87,7 @@ std::vector<uint8_t> EncodeBmpPaletted(const PalettedImage& image, int bits_per_
   ByteWriter out;
   WriteHeaders(out, layout);
   for (uint32_t i = 0; i < layout.table_entries; ++i) {
-    const Rgb c = i < used ? image.palette[i] : Rgb{};
-    out.U8(c.b);
-    out.U8(c.g);
-    out.U8(c.r);
+    WriteBgr(out, i < used ? image.palette[i] : Rgb{});
     out.U8(0);
   }
   WriteRows(out, layout, [&](ByteWriter& w, int y) {
@@ -125,10 +113,7 @@ std::vector<uint8_t> EncodeBmp32(const Image& image, std::span<const uint8_t> al
   WriteHeaders(out, layout);
   WriteRows(out, layout, [&](ByteWriter& w, int y) {
     for (int x = 0; x < image.Width(); ++x) {
-      const Rgb c = image.Get(x, y);
-      w.U8(c.b);
-      w.U8(c.g);
-      w.U8(c.r);
+      WriteBgr(w, image.Get(x, y));
       w.U8(alpha[static_cast<size_t>(y) * static_cast<size_t>(image.Width()) + x]);
     }
   });

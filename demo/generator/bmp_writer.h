@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "demo/generator/image.h"
+#include "platform/bmp_writer.h"
 
 namespace demo {
 
@@ -21,11 +22,8 @@ struct BmpOptions {
   bool full_colour_table = false;
 };
 
-inline constexpr uint32_t kBmpFileHeaderBytes = 14;
-inline constexpr uint32_t kBmpInfoHeaderBytes = 40;
-
 // Bytes of one stored row, padded to 4.
-uint32_t BmpRowBytes(int width_px, int bits_per_pixel);
+using platform::BmpRowBytes;
 
 std::vector<uint8_t> EncodeBmp24(const Image& image, const BmpOptions& options = {});
 // `bits_per_pixel` is 4 or 8; the palette must fit the depth and every index

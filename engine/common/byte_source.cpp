@@ -2,20 +2,21 @@
 
 #include <cstring>
 
+#include "platform/byte_order.h"
+
 namespace el::common {
 
 bool ByteSource::ReadU16(uint64_t offset, uint16_t* value) {
   uint8_t b[2];
   if (!ReadAt(offset, b, sizeof b)) return false;
-  *value = static_cast<uint16_t>(b[0] | b[1] << 8);
+  *value = platform::LoadLe16(b);
   return true;
 }
 
 bool ByteSource::ReadU32(uint64_t offset, uint32_t* value) {
   uint8_t b[4];
   if (!ReadAt(offset, b, sizeof b)) return false;
-  *value = static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+  *value = platform::LoadLe32(b);
   return true;
 }
 

@@ -15,7 +15,8 @@ std::optional<el::draw::SetupFailure> Fail(const char* message) {
   return el::draw::SetupFailure{message, el::draw::kGenericFailure};
 }
 
-// Step 2: the first driver with 3D hardware, else the default display.
+// Choosing the driver: the first one with 3D hardware, else the default
+// display.
 bool OpenDriver() {
   g_kept_driver = -1;
   const auto drivers = platform::DisplayDrivers();
@@ -31,7 +32,8 @@ bool OpenDriver() {
   return true;
 }
 
-// Step 4 in full screen: the mode at ColorBit, then at the fallback depths.
+// Changing the display mode in full screen: the mode at ColorBit, then at
+// the fallback depths.
 bool SetDisplayMode(int width_px, int height_px) {
   auto& backend = platform::CurrentBackend();
   if (backend.SetDisplayMode(width_px, height_px, elDraw::ColorBit)) return true;
@@ -56,7 +58,8 @@ constexpr InternalSprite kInternalSprites[4] = {
     {"内部用４", 0x000000, "Fontバッファスプライトが生成できません"},
 };
 
-// Step 9.
+// Creating the four internal sprites, each of the display's size with its
+// colour key.
 std::optional<el::draw::SetupFailure> CreateInternalSprites() {
   for (int i = 0; i < 4; ++i) {
     elDraw::_sprite& entry = Sprite[i];
@@ -71,7 +74,8 @@ std::optional<el::draw::SetupFailure> CreateInternalSprites() {
   return std::nullopt;
 }
 
-// Step 10.
+// Reading the capabilities: whether the kept driver (or the emulation, when
+// none was kept) can stretch.
 void ReadCapabilities() {
   const auto drivers = platform::DisplayDrivers();
   if (elDraw::SearchVideoCard == 1 && g_kept_driver >= 0) {
@@ -81,7 +85,7 @@ void ReadCapabilities() {
   }
 }
 
-// Steps 5 to 9: the screen surfaces and the internal sprites.
+// Creating the screen surfaces (primary and back) and the internal sprites.
 std::optional<el::draw::SetupFailure> CreateSurfaces() {
   // The primary surface stands for the backend's screen; presentation hands
   // the back surface to the backend, so it holds no pixels of its own.

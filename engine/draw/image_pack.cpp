@@ -8,6 +8,7 @@
 #include "engine/common/pack_files.h"
 #include "engine/draw/internal/draw.h"
 #include "engine/draw/internal/image_pack_reader.h"
+#include "platform/byte_order.h"
 #include "platform/dib.h"
 #include "platform/platform.h"
 
@@ -99,20 +100,18 @@ std::string UpperName(const char* name) {
 // Appends one entry: size, base name and the picture's pixels.
 void AppendEntry(std::FILE* pack, std::string_view base, const platform::Dib& bitmap) {
   const int width = bitmap.Width();
-  const uint8_t size[4] = {static_cast<uint8_t>(width), static_cast<uint8_t>(width >> 8),
-                           static_cast<uint8_t>(bitmap.Height()),
-                           static_cast<uint8_t>(bitmap.Height() >> 8)};
-  std::fwrite(size, 1, sizeof size, pack);
-  std::fwrite(base.data(), 1, base.size(), pack);
-  std::fputc(0, pack);
+  std::vector<uint8_t> head;
+  platform::AppendLe16(head, static_cast<uint32_t>(width));
+  platform::AppendLe16(head, static_cast<uint32_t>(bitmap.Height()));
+  head.insert(head.end(), base.begin(), base.end());
+  head.push_back(0);
+  std::fwrite(head.data(), 1, head.size(), pack);
   std::vector<uint32_t> colors(static_cast<size_t>(width));
   std::vector<uint8_t> row(2 * colors.size());
   for (int y = 0; y < bitmap.Height(); ++y) {
     bitmap.ReadRow(y, 0, width, colors.data());
     for (size_t x = 0; x < colors.size(); ++x) {
-      const uint16_t v = el::draw::PackPixel(colors[x]);
-      row[2 * x] = static_cast<uint8_t>(v);
-      row[2 * x + 1] = static_cast<uint8_t>(v >> 8);
+      platform::StoreLe16(&row[2 * x], el::draw::PackPixel(colors[x]));
     }
     std::fwrite(row.data(), 1, row.size(), pack);
   }

@@ -4,39 +4,30 @@
 #include <vector>
 
 #include "engine/draw/internal/draw.h"
+#include "platform/bmp_writer.h"
 #include "platform/platform.h"
 
 namespace {
 
-constexpr uint32_t kPixelOffset = 58;
+// The headers and one zero colour-table entry, which the files have always
+// carried although a 24-bit picture has no table.
+constexpr uint32_t kPixelOffset = platform::kBmpFileHeaderBytes + platform::kBmpInfoHeaderBytes + 4;
+constexpr int32_t kPixelsPerMetre = 2834;
 // Sizes beyond this are refused rather than written as huge files.
 constexpr int kMaxSide = 32767;
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(v & 0xFF);
-  out.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
 
 std::vector<uint8_t> Header(int width, int height, uint32_t stride) {
   std::vector<uint8_t> h;
   const uint32_t image_size = stride * static_cast<uint32_t>(height);
-  h.push_back('B'), h.push_back('M');
-  Put32(h, kPixelOffset + image_size);
-  Put16(h, 0), Put16(h, 0);
-  Put32(h, kPixelOffset);
-  Put32(h, 40);
-  Put32(h, static_cast<uint32_t>(width));
-  Put32(h, static_cast<uint32_t>(height));
-  Put16(h, 1), Put16(h, 24);
-  Put32(h, 0);
-  Put32(h, image_size);
-  Put32(h, 2834), Put32(h, 2834);
-  Put32(h, 0), Put32(h, 0);
-  Put32(h, 0);  // the one colour-table entry
+  platform::AppendBmpFileHeader(h, kPixelOffset + image_size, kPixelOffset);
+  platform::BmpInfoHeader info;
+  info.width_px = width;
+  info.height_px = height;
+  info.bits_per_pixel = 24;
+  info.image_bytes = image_size;
+  info.x_pixels_per_metre = info.y_pixels_per_metre = kPixelsPerMetre;
+  platform::AppendBmpInfoHeader(h, info);
+  platform::AppendLe32(h, 0);  // the one colour-table entry
   return h;
 }
 
@@ -59,7 +50,7 @@ void PixelBytes(int x, int y, uint8_t* bgr) {
 }
 
 void WriteFile(const char* name, int width, int height) {
-  const uint32_t stride = (3 * static_cast<uint32_t>(width) + 3) & ~3u;
+  const uint32_t stride = platform::BmpRowBytes(width, 24);
   std::vector<uint8_t> bytes = Header(width, height, stride);
   bytes.reserve(bytes.size() + static_cast<size_t>(stride) * height);
   for (int y = height - 1; y >= 0; --y) {

@@ -38,9 +38,7 @@ void Widen(elFont::_textpos* box, int x2, int y2) {
 }  // namespace
 
 std::string_view CharAt(std::string_view text, size_t pos) {
-  if (pos >= text.size()) return {};
-  const bool pair = platform::IsLeadByte(static_cast<uint8_t>(text[pos])) && pos + 1 < text.size();
-  return text.substr(pos, pair ? 2 : 1);
+  return text.substr(std::min(pos, text.size()), platform::Cp932CharLength(text, pos));
 }
 
 bool IsHanging(std::string_view character) {

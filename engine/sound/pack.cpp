@@ -5,6 +5,7 @@
 
 #include "engine/sound/internal/pack_reader.h"
 #include "engine/sound/internal/sound.h"
+#include "platform/byte_order.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
 
@@ -14,8 +15,8 @@ namespace {
 constexpr const char* kLoadPackPlace = "Sound::LoadPack";
 
 void WriteU32(uint32_t value, std::FILE* file) {
-  const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                            static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+  uint8_t bytes[4];
+  platform::StoreLe32(bytes, value);
   std::fwrite(bytes, 1, sizeof bytes, file);
 }
 

@@ -37,11 +37,12 @@ int elSystem::FMessage(const char* msg) {
   RowWriter rows;
   const char* p = msg;
   while (*p != '\0' && !rows.Full()) {
+    // *p is not the terminator, so p[1] can be read.
+    const int length = static_cast<int>(platform::Cp932CharLength({p, 2}, 0));
     const bool lead = platform::IsLeadByte(static_cast<uint8_t>(*p));
     // A lead byte without its trail byte ends the text: the row never takes
     // half a character and nothing past the terminator is read.
-    if (lead && p[1] == '\0') break;
-    const int length = lead ? 2 : 1;
+    if (lead && length == 1) break;
     const bool breaks_row = *p == '/' || (lead && static_cast<uint8_t>(p[0]) == kWideSpace[0] &&
                                           static_cast<uint8_t>(p[1]) == kWideSpace[1]);
     if (breaks_row) {

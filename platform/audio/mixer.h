@@ -7,10 +7,9 @@
 #include <cstdint>
 
 #include "platform/audio/sound_buffer.h"
+#include "platform/mix_rate.h"
 
 namespace platform {
-
-inline constexpr int kMixRateHz = 44100;
 
 // Opens the backend's audio output (again, if it was open). False, with one
 // line on standard error the first time, when there is no device.

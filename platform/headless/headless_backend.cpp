@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/mix_rate.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
 
@@ -19,7 +20,7 @@ HeadlessBackend::~HeadlessBackend() {
 }
 
 bool HeadlessBackend::OpenAudioOut(const std::string& path) {
-  return wav_.Open(path, kAudioRateHz);
+  return wav_.Open(path, kMixRateHz);
 }
 
 void HeadlessBackend::WaitUntil(uint32_t deadline_ms) {
@@ -63,7 +64,7 @@ void HeadlessBackend::EndFrame() {
 // decides how many, so fractions of a sample per frame do not drift.
 void HeadlessBackend::RenderAudio() {
   audio_ms_ += frame_ms_;
-  const uint64_t target = audio_ms_ * kAudioRateHz / 1000;
+  const uint64_t target = audio_ms_ * kMixRateHz / 1000;
   const size_t count = static_cast<size_t>(target - audio_frames_done_);
   audio_frames_done_ = target;
   if (render_ == nullptr && !wav_.IsOpen()) return;

@@ -3,24 +3,19 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <vector>
+
+#include "platform/wave_writer.h"
 
 namespace platform::headless {
 namespace {
 
-constexpr int kChannels = 2;
-constexpr int kBytesPerSample = 2;
-constexpr size_t kHeaderBytes = 44;
+constexpr uint16_t kChannels = 2;
+constexpr uint16_t kBytesPerSample = 2;
 // RIFF sizes are 32-bit: the data stops growing at the largest whole frame.
-constexpr uint64_t kMaxDataBytes = (std::numeric_limits<uint32_t>::max() - kHeaderBytes) /
-                                   (kChannels * kBytesPerSample) * (kChannels * kBytesPerSample);
-
-void Put32(uint8_t* at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-void Put16(uint8_t* at, uint16_t v) {
-  at[0] = static_cast<uint8_t>(v);
-  at[1] = static_cast<uint8_t>(v >> 8);
-}
+constexpr uint64_t kMaxDataBytes =
+    (std::numeric_limits<uint32_t>::max() - kCanonicalWaveHeaderBytes) /
+    (kChannels * kBytesPerSample) * (kChannels * kBytesPerSample);
 
 }  // namespace
 
@@ -32,21 +27,10 @@ bool WavWriter::Open(const std::string& path, int rate_hz) {
 }
 
 bool WavWriter::WriteHeader() {
-  std::array<uint8_t, kHeaderBytes> h{};
-  const uint32_t data = static_cast<uint32_t>(data_bytes_);
-  const uint32_t block_align = kChannels * kBytesPerSample;
-  std::copy_n("RIFF", 4, h.begin());
-  Put32(&h[4], static_cast<uint32_t>(kHeaderBytes - 8) + data);
-  std::copy_n("WAVEfmt ", 8, h.begin() + 8);
-  Put32(&h[16], 16);
-  Put16(&h[20], 1);  // PCM
-  Put16(&h[22], kChannels);
-  Put32(&h[24], static_cast<uint32_t>(rate_hz_));
-  Put32(&h[28], static_cast<uint32_t>(rate_hz_) * block_align);
-  Put16(&h[32], static_cast<uint16_t>(block_align));
-  Put16(&h[34], 8 * kBytesPerSample);
-  std::copy_n("data", 4, h.begin() + 36);
-  Put32(&h[40], data);
+  std::vector<uint8_t> h;
+  h.reserve(kCanonicalWaveHeaderBytes);
+  AppendCanonicalWaveHeader(h, {kChannels, static_cast<uint32_t>(rate_hz_), 8 * kBytesPerSample},
+                            static_cast<uint32_t>(data_bytes_));
   if (std::fseek(file_.get(), 0, SEEK_SET) != 0) return false;
   if (std::fwrite(h.data(), 1, h.size(), file_.get()) != h.size()) return false;
   return std::fseek(file_.get(), 0, SEEK_END) == 0;
@@ -63,7 +47,7 @@ bool WavWriter::Append(std::span<const int16_t> interleaved) {
   while (done < samples) {
     const size_t chunk = std::min(samples - done, bytes.size() / kBytesPerSample);
     for (size_t i = 0; i < chunk; ++i) {
-      Put16(&bytes[i * kBytesPerSample], static_cast<uint16_t>(interleaved[done + i]));
+      StoreLe16(&bytes[i * kBytesPerSample], static_cast<uint16_t>(interleaved[done + i]));
     }
     if (std::fwrite(bytes.data(), kBytesPerSample, chunk, file_.get()) != chunk) return false;
     done += chunk;

@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "platform/mix_rate.h"
+
 namespace platform::headless {
 
 class WavWriter {
@@ -28,7 +30,7 @@ class WavWriter {
   bool WriteHeader();
 
   std::unique_ptr<std::FILE, Closer> file_;
-  int rate_hz_ = 44100;
+  int rate_hz_ = kMixRateHz;
   uint64_t data_bytes_ = 0;
 };
 

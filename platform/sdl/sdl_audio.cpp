@@ -5,14 +5,16 @@
 #include <numbers>
 #include <vector>
 
+#include "platform/mix_rate.h"
+
 namespace platform::sdl {
 namespace {
 
 constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024;  // about 23 ms at 44100 Hz
 constexpr int kBeepHz = 880;
-constexpr int kBeepFrames = Backend::kAudioRateHz * 120 / 1000;
-constexpr int kBeepTailFrames = Backend::kAudioRateHz * 60 / 1000;  // silence before closing
+constexpr int kBeepFrames = kMixRateHz * 120 / 1000;
+constexpr int kBeepTailFrames = kMixRateHz * 60 / 1000;  // silence before closing
 constexpr double kBeepAmplitude = 6000.0;
 
 // One sample of the tone, with short ramps at both ends so it does not click.
@@ -20,13 +22,13 @@ int16_t BeepSample(int frame) {
   constexpr int kRamp = 220;
   const double ramp = std::min({1.0, frame / static_cast<double>(kRamp),
                                 (kBeepFrames - frame) / static_cast<double>(kRamp)});
-  const double phase = 2.0 * std::numbers::pi * kBeepHz * frame / Backend::kAudioRateHz;
+  const double phase = 2.0 * std::numbers::pi * kBeepHz * frame / kMixRateHz;
   return static_cast<int16_t>(kBeepAmplitude * ramp * std::sin(phase));
 }
 
 SDL_AudioSpec WantedSpec(SDL_AudioCallback callback, void* userdata) {
   SDL_AudioSpec spec{};
-  spec.freq = Backend::kAudioRateHz;
+  spec.freq = kMixRateHz;
   spec.format = AUDIO_S16SYS;
   spec.channels = kChannels;
   spec.samples = kBufferFrames;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/byte_order.h"
 #include "runtime/save/save_game.h"
 
 namespace runtime {
@@ -11,14 +12,11 @@ static_assert(save_offset::kEnd == kSaveFileSize);
 namespace {
 
 void PutInt(std::vector<uint8_t>& out, size_t offset, int32_t value) {
-  const auto bits = static_cast<uint32_t>(value);
-  for (size_t i = 0; i < 4; ++i) out[offset + i] = static_cast<uint8_t>(bits >> (8 * i));
+  platform::StoreLe32(&out[offset], static_cast<uint32_t>(value));
 }
 
 int32_t GetInt(std::span<const uint8_t> in, size_t offset) {
-  uint32_t bits = 0;
-  for (size_t i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(in[offset + i]) << (8 * i);
-  return static_cast<int32_t>(bits);
+  return static_cast<int32_t>(platform::LoadLe32(&in[offset]));
 }
 
 // True when the image holds the whole field that starts at `offset`.

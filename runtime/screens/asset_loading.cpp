@@ -113,12 +113,9 @@ void returnserch(char* msg) {
       return;
     }
     // The second byte of a double-byte character is never taken for "+";
-    // a lead byte just before the terminator does not swallow it.
-    if (platform::IsLeadByte(byte) && msg[count + 1] != '\0') {
-      count += 2;
-    } else {
-      count += 1;
-    }
+    // a lead byte just before the terminator does not swallow it. msg[count]
+    // is not the terminator, so msg[count + 1] can be read.
+    count += static_cast<int>(platform::Cp932CharLength({msg + count, 2}, 0));
   }
 }
 

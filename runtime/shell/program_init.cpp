@@ -27,38 +27,6 @@ void ClearInputVariables() {
   MouseMenu = 0;
 }
 
-// Length of the UTF-8 character that starts at `pos`; a byte that starts no
-// well-formed sequence stands alone.
-size_t Utf8Length(std::string_view text, size_t pos) {
-  const auto byte = static_cast<uint8_t>(text[pos]);
-  size_t length = 1;
-  if (byte >= 0xC2 && byte <= 0xDF) {
-    length = 2;
-  } else if (byte >= 0xE0 && byte <= 0xEF) {
-    length = 3;
-  } else if (byte >= 0xF0 && byte <= 0xF4) {
-    length = 4;
-  }
-  if (pos + length > text.size()) return 1;
-  for (size_t i = 1; i < length; ++i)
-    if ((static_cast<uint8_t>(text[pos + i]) & 0xC0) != 0x80) return 1;
-  return length;
-}
-
-// The engine's texts are Shift-JIS; a character without a Shift-JIS form
-// becomes '?'.
-std::string ToShiftJis(std::string_view utf8) {
-  if (auto whole = platform::Utf8ToCp932(utf8)) return *whole;
-  std::string sjis;
-  for (size_t pos = 0; pos < utf8.size();) {
-    const size_t length = Utf8Length(utf8, pos);
-    const auto one = platform::Utf8ToCp932(utf8.substr(pos, length));
-    sjis += one ? *one : "?";
-    pos += length;
-  }
-  return sjis;
-}
-
 }  // namespace
 
 void elAllInit() {
@@ -97,7 +65,7 @@ int elMutexCheck(const char* Name) {
 namespace runtime {
 
 void CopyCommandLine(std::string_view command_line) {
-  el::system::CopyWholeCharacters(_CommandLine, ToShiftJis(command_line));
+  el::system::CopyWholeCharacters(_CommandLine, platform::Utf8ToCp932Lossy(command_line));
 }
 
 }  // namespace runtime

@@ -26,7 +26,7 @@ void GoToPage(int target);
 const ScreenLayout& CurrentLayout();
 
 // Composition of the current line into the back buffer and sprite 0, and the
-// per-frame redraw of that cache (story screen step 3).
+// redraw of that cache on the frames that follow.
 void ComposeLine(const ScreenLayout& layout);
 void DrawCachedLine();
 

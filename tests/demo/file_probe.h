@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/byte_order.h"
+
 namespace demo_test {
 
 inline uint32_t U16(std::span<const uint8_t> b, size_t at) {
-  return b[at] | (b[at + 1] << 8);
+  return platform::LoadLe16(&b[at]);
 }
 inline uint32_t U32(std::span<const uint8_t> b, size_t at) {
-  return U16(b, at) | (U16(b, at + 2) << 16);
+  return platform::LoadLe32(&b[at]);
 }
 inline int32_t I32(std::span<const uint8_t> b, size_t at) {
   return static_cast<int32_t>(U32(b, at));

@@ -10,6 +10,7 @@
 #include "engine/el.h"
 #include "platform/platform.h"
 #include "tests/platform/bmp_builder.h"
+#include "tests/support/engine_state.h"
 #include "tests/support/fake_backend.h"
 #include "tests/support/support.h"
 
@@ -19,35 +20,19 @@ inline int FakeDesktopBits() {
   return platform::CurrentBackend().DesktopBitsPerPixel();
 }
 
-// Puts every display variable back to its start value.
-inline void ResetDisplayState() {
-  elDraw::DestroyObject();
-  elDraw::SetSpriteColor(0);
-  elDraw::RefreshMode = 1;
-  elDraw::FadeNo = elDraw::FadeAdd = elDraw::FadeType = elDraw::MaskBMP = 0;
-  elDraw::HelpOn = elDraw::HelpSize = 0;
-  elDraw::HelpY = elDraw::HelpBackX = elDraw::HelpBackY = 0;
-  elDraw::HelpBMP[0] = elDraw::HelpBMP[1] = 0;
-  elDraw::SetFullColor(16, 0, 0);
-  elDraw::ErrorCheck = 0;
-  _FullScreen = 0;
-  _FullWindow = 0;
-  FrameTime = 0;
-  HelpKey = 0;
-}
-
 class DisplayTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fake = &FakeBackend::Install();
     fake->has_window = true;
-    ResetDisplayState();
+    ResetEngineState();
+    _FullScreen = 0;  // a window: the fake has no screen modes to change
     platform::SetGameFolder(folder.Path().string() + "/");
     const auto failure = el::draw::OpenDisplay(640, 480, 1, &FakeDesktopBits);
     ASSERT_FALSE(failure.has_value()) << failure->message;
   }
   void TearDown() override {
-    ResetDisplayState();
+    ResetEngineState();
     platform::ResetBackend();
   }
 

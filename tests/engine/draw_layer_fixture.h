@@ -23,25 +23,10 @@ constexpr uint16_t N(int x, int y) {
   return static_cast<uint16_t>(x + 32 * y + 1);
 }
 
+// The moving effects' state and the tunnel table start as at program start:
+// the display fixture's engine reset puts them there.
 class LayerEffectTest : public DisplayTest {
  protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    ResetEffectState();
-  }
-  void TearDown() override {
-    ResetEffectState();
-    DisplayTest::TearDown();
-  }
-  // The moving effects' state and the tunnel table as at program start.
-  static void ResetEffectState() {
-    el::draw::ResetLayerAnimation();
-    FrameTime = 0;
-    elDraw::TunnelSpriteX = elDraw::TunnelSpriteY = 0;
-    elDraw::TunnelDisplayX = elDraw::TunnelDisplayY = 0;
-    for (auto& record : elDraw::TunnelList) record = {0, 0};
-  }
-
   static int Make(const Rows& rows) {
     const int n =
         elDraw::CreateObject(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), 2);

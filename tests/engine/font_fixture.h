@@ -9,6 +9,7 @@
 #include "platform/font.h"
 #include "platform/gdi.h"
 #include "platform/platform.h"
+#include "tests/support/engine_state.h"
 #include "tests/support/fake_backend.h"
 
 namespace test_support {
@@ -17,14 +18,13 @@ class FontTest : public ::testing::Test {
  protected:
   void SetUp() override {
     FakeBackend::Install();
-    _FullScreen = 0;
+    ResetEngineState();
+    _FullScreen = 0;  // a window
     ASSERT_FALSE(el::draw::OpenDisplay(640, 480, 1, [] { return 16; }).has_value());
     elFont::Init();
-    FrameTime = 0.0f;
   }
   void TearDown() override {
-    elFont::DestroyObject();
-    elDraw::DestroyObject();
+    ResetEngineState();
     platform::ResetBackend();
   }
 

@@ -14,6 +14,7 @@
 #include "platform/audio/mixer.h"
 #include "platform/audio/sound_buffer.h"
 #include "platform/platform.h"
+#include "tests/support/engine_state.h"
 #include "tests/support/fake_backend.h"
 #include "tests/support/sound_files.h"
 #include "tests/support/support.h"
@@ -29,15 +30,13 @@ class SoundTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fake_ = &test_support::FakeBackend::Install();
+    test_support::ResetEngineState();
     platform::SetGameFolder(folder_.Path().string() + "/");
     ASSERT_EQ(elSound::Init(), 1);
     ResetSoundTable();
   }
   void TearDown() override {
-    elSound::DestroyObject();
-    ResetSoundTable();
-    elSound::Ok = 0;
-    FrameTime = 0.0f;
+    test_support::ResetEngineState();
     platform::ResetBackend();
   }
 

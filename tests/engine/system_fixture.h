@@ -6,6 +6,7 @@
 
 #include "engine/el.h"
 #include "platform/platform.h"
+#include "tests/support/engine_state.h"
 #include "tests/support/fake_backend.h"
 
 namespace test_support {
@@ -14,20 +15,14 @@ class SystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fake = &FakeBackend::Install();
-    elDraw::ErrorCheck = 0;
-    PushKey = LastKey = HelpKey = MenuKey = 0;
-    MousePush = MouseLast = 0;
-    _ShowDialog = 0;
-    _ShowMouse = 1;
-    _FullScreen = 1;
-    _WindowX = _WindowY = 0;
-    FrameTime = 0.0f;
-    // Fades, the help screen and the keyboard lock withhold polled input.
-    elDraw::FadeNo = 0;
-    elDraw::HelpOn = 0;
-    elSystem::KeyboardLock = 0;
+    // Among the rest, no fade, help screen or keyboard lock withholds polled
+    // input, and the program starts for the full screen.
+    ResetEngineState();
   }
-  void TearDown() override { platform::ResetBackend(); }
+  void TearDown() override {
+    ResetEngineState();
+    platform::ResetBackend();
+  }
 
   // Moves the fake clock to `ms`.
   void SetClock(uint32_t ms) { fake->now_ms = ms; }

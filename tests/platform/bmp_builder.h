@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/bmp_writer.h"
+
 namespace test_support {
 
 struct BmpSpec {
@@ -25,12 +27,8 @@ struct BmpSpec {
   std::function<uint32_t(int, int)> pixel = [](int, int) { return 0u; };
 };
 
-inline void PutLe(std::string& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 inline int BmpStride(const BmpSpec& s) {
-  return ((s.width * s.bpp + 31) / 32) * 4;
+  return static_cast<int>(platform::BmpRowBytes(s.width, s.bpp));
 }
 
 inline std::string BmpPixels(const BmpSpec& s) {
@@ -66,34 +64,33 @@ inline std::string BmpPixels(const BmpSpec& s) {
 // fields are used, colour table.
 inline std::string BmpInfo(const BmpSpec& s, uint32_t image_size) {
   std::string info;
-  PutLe(info, static_cast<uint32_t>(s.header_size), 4);
-  PutLe(info, static_cast<uint32_t>(s.width), 4);
-  PutLe(info, static_cast<uint32_t>(s.height), 4);
-  PutLe(info, 1, 2);
-  PutLe(info, static_cast<uint32_t>(s.bpp), 2);
-  PutLe(info, s.compression, 4);
-  PutLe(info, image_size, 4);
-  PutLe(info, 2834, 4);
-  PutLe(info, 2834, 4);
-  PutLe(info, s.colors_used, 4);
-  PutLe(info, 0, 4);
-  for (int i = 0; i < 3; ++i) PutLe(info, s.masks[i], 4);  // header fields or the masks
+  platform::BmpInfoHeader header;
+  header.header_bytes = static_cast<uint32_t>(s.header_size);
+  header.width_px = s.width;
+  header.height_px = s.height;
+  header.bits_per_pixel = static_cast<uint16_t>(s.bpp);
+  header.compression = s.compression;
+  header.image_bytes = image_size;
+  header.x_pixels_per_metre = header.y_pixels_per_metre = 2834;
+  header.colours_used = s.colors_used;
+  platform::AppendBmpInfoHeader(info, header);
+  for (int i = 0; i < 3; ++i) platform::AppendLe32(info, s.masks[i]);  // header fields or the masks
   if (s.header_size > 40) {
     info.resize(static_cast<size_t>(s.header_size), '\0');
   } else if (s.compression != 3) {
     info.resize(40);
   }
-  for (uint32_t c : s.palette) PutLe(info, c, 4);
+  for (uint32_t c : s.palette) platform::AppendLe32(info, c);
   return info;
 }
 
 inline std::string MakeBmp(const BmpSpec& s) {
   const std::string pixels = BmpPixels(s);
   const std::string info = BmpInfo(s, s.give_image_size ? static_cast<uint32_t>(pixels.size()) : 0);
-  std::string file = "BM";
-  PutLe(file, static_cast<uint32_t>(14 + info.size() + pixels.size()), 4);
-  PutLe(file, 0, 4);
-  PutLe(file, static_cast<uint32_t>(14 + info.size()), 4);
+  std::string file;
+  const auto pixel_offset = static_cast<uint32_t>(platform::kBmpFileHeaderBytes + info.size());
+  platform::AppendBmpFileHeader(file, static_cast<uint32_t>(pixel_offset + pixels.size()),
+                                pixel_offset);
   return file + info + pixels;
 }
 

@@ -128,7 +128,7 @@ TEST(DibReader, BitFieldBitmapsWithoutImageSizeStillReadTheirRows) {
 
 std::string Patched(std::string file, size_t at, uint32_t value, int bytes = 4) {
   std::string encoded;
-  test_support::PutLe(encoded, value, bytes);
+  platform::AppendLe(encoded, value, bytes);
   return file.replace(at, encoded.size(), encoded);
 }
 

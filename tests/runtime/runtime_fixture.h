@@ -11,6 +11,7 @@
 #include "engine/el.h"
 #include "platform/platform.h"
 #include "runtime/shell/shell.h"
+#include "tests/support/engine_state.h"
 #include "tests/support/fake_backend.h"
 
 namespace runtime_test {
@@ -50,18 +51,11 @@ class RuntimeTest : public ::testing::Test {
       std::snprintf(reply, size, "%s", Calls().midi_mode.c_str());
     };
     runtime::SetWindowProcHooks(hooks);
+    test_support::ResetEngineState();
     elAllInit();
-    elSystem::KeyboardLock = 0;
-    elSystem::SystemKeyCheck = 0;
-    elSystem::MouseAreaReady = 0;
-    elSystem::NowTime = 0;
-    elDraw::HelpOn = 0;
-    elDraw::FadeAdd = 0;
-    elDraw::FadeNo = 0;
-    elDraw::EffectOn = 0;
+    // The pointer is clamped to the display the program opens.
     elDraw::Width = 640;
     elDraw::Height = 480;
-    elMusic::PlayMusic = 0;
     platform::SetWindowProcedure(WindowProc);
     runtime::InstallScreens({});
     platform::CreateMainWindow("");
@@ -71,6 +65,7 @@ class RuntimeTest : public ::testing::Test {
     runtime::SetWindowProcHooks({});
     runtime::InstallScreens({});
     platform::SetWindowProcedure(nullptr);
+    test_support::ResetEngineState();
     platform::ResetMessageQueue();
     platform::ResetBackend();
   }

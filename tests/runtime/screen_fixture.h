@@ -56,7 +56,7 @@ class ScreenTest : public RuntimeTest {
   void SetUp() override {
     RuntimeTest::SetUp();
     fake_->has_window = true;
-    test_support::ResetDisplayState();
+    _FullScreen = 0;  // a window: the fake has no screen modes to change
     platform::SetGameFolder(game_.Path().string() + "/");
     platform::SetSaveFolder(save_.Path().string() + "/");
     ASSERT_EQ(elDraw::Screen(640, 480, 1), 1);
@@ -66,16 +66,8 @@ class ScreenTest : public RuntimeTest {
 
   void TearDown() override {
     platform::CloseTrace();
-    elMusic::DestroyObject();
-    elMusic::Init();
-    elFont::DestroyObject();
-    elSound::DestroyObject();
-    elSound::Ok = 0;
-    test_support::ResetDisplayState();
-    el::draw::AllowExitAgain();
-    _CloseEvent = 0;
     ResetScreenTables();
-    RuntimeTest::TearDown();
+    RuntimeTest::TearDown();  // the engine reset with it
   }
 
   // ---- Game folder

@@ -17,6 +17,7 @@
 #include "runtime/story/story.h"
 #include "tests/engine/draw_fixture.h"
 #include "tests/engine/sound_fixture.h"
+#include "tests/support/engine_state.h"
 #include "tests/support/fake_backend.h"
 #include "tests/support/sound_files.h"
 #include "tests/support/support.h"
@@ -46,7 +47,8 @@ class StoryTest : public ::testing::Test {
   void SetUp() override {
     fake_ = &test_support::FakeBackend::Install();
     fake_->has_window = true;
-    test_support::ResetDisplayState();
+    test_support::ResetEngineState();
+    _FullScreen = 0;  // a window: the fake has no screen modes to change
     platform::SetGameFolder(folder_.Path().string() + "/");
     ASSERT_FALSE(el::draw::OpenDisplay(640, 480, 1, &test_support::FakeDesktopBits));
     elDraw::SetSpriteColor(kWhite);
@@ -62,12 +64,7 @@ class StoryTest : public ::testing::Test {
 
   void TearDown() override {
     platform::CloseTrace();
-    elMusic::DestroyObject();
-    elSound::DestroyObject();
-    sound_test::ResetSoundTable();
-    elSound::Ok = 0;
-    elFont::DestroyObject();
-    test_support::ResetDisplayState();
+    test_support::ResetEngineState();
     platform::ResetMessageQueue();
     platform::ResetBackend();
     runtime::ClearProject();

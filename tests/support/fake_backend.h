@@ -1,6 +1,7 @@
 // A backend for unit tests: a clock the test moves by hand, message boxes that
 // are recorded and answered from a list, a display that keeps the last
-// presented frame. Install it with FakeBackend::Install().
+// presented frame. Install it with FakeBackend::Install(). What it does not
+// record it leaves to the do-nothing backend it derives from.
 #pragma once
 
 #include <deque>
@@ -9,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
+#include "platform/null_backend.h"
 
 namespace test_support {
 
@@ -19,7 +20,7 @@ struct RecordedBox {
   std::string text;
 };
 
-class FakeBackend : public platform::Backend {
+class FakeBackend : public platform::NullBackend {
  public:
   // Installs a fresh fake as the platform backend and returns it (owned by
   // the platform until the next install or ResetBackend).
@@ -38,9 +39,6 @@ class FakeBackend : public platform::Backend {
   std::string Title() const override { return title; }
   void RaiseWindow() override { ++raise_count; }
   void MinimizeWindow() override { minimized = true; }
-
-  void PumpEvents() override {}
-  void WaitEvents() override {}
 
   void SetPointerVisible(bool visible) override { pointer_visible = visible; }
   void ConfinePointer(const std::optional<platform::Rect>& area) override { confined = area; }

@@ -2,19 +2,25 @@
 
 #include <initializer_list>
 
+#include "platform/wave_writer.h"
+
 namespace test_support {
 
 std::string U16(uint16_t value) {
-  return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+  std::string out;
+  platform::AppendLe16(out, value);
+  return out;
 }
 
 std::string U32(uint32_t value) {
-  return U16(static_cast<uint16_t>(value & 0xFFFF)) + U16(static_cast<uint16_t>(value >> 16));
+  std::string out;
+  platform::AppendLe32(out, value);
+  return out;
 }
 
 std::string RiffChunkWithSize(std::string_view id, uint32_t size, std::string_view contents) {
-  std::string out(id);
-  out += U32(size);
+  std::string out;
+  platform::AppendChunkHeader(out, id, size);
   out += contents;
   if (contents.size() % 2 != 0) out.push_back('\0');
   return out;
@@ -25,8 +31,9 @@ std::string RiffChunk(std::string_view id, std::string_view contents) {
 }
 
 std::string PcmFields(uint16_t channels, uint32_t rate_hz, uint16_t bits, uint16_t tag) {
-  const auto block = static_cast<uint16_t>(channels * bits / 8);
-  return U16(tag) + U16(channels) + U32(rate_hz) + U32(rate_hz * block) + U16(block) + U16(bits);
+  std::string out;
+  platform::AppendPcmFields(out, {channels, rate_hz, bits, tag});
+  return out;
 }
 
 std::string RiffWave(std::string_view chunks) {

@@ -10,42 +10,11 @@ namespace {
 
 constexpr std::string_view kFullWidthSpace = "\x81\x40";
 
-// Length of the UTF-8 sequence starting with `lead`, 0 when it cannot start one.
-size_t Utf8Length(uint8_t lead) {
-  if (lead < 0x80) return 1;
-  if ((lead & 0xE0) == 0xC0) return 2;
-  if ((lead & 0xF0) == 0xE0) return 3;
-  if ((lead & 0xF8) == 0xF0) return 4;
-  return 0;
-}
-
 std::string CodePointName(std::string_view character) {
-  char32_t cp = 0;
-  const auto b = [&](size_t i) { return static_cast<uint8_t>(character[i]); };
-  switch (character.size()) {
-    case 1:
-      cp = b(0);
-      break;
-    case 2:
-      cp = ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-      break;
-    case 3:
-      cp = ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-      break;
-    default:
-      cp = ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
-      break;
-  }
+  const char32_t cp = platform::DecodeUtf8(character);
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(cp));
   return buffer;
-}
-
-// Length of the CP932 character at `pos`: a lead byte takes its trail byte
-// with it unless the text ends there.
-size_t Cp932Length(std::string_view text, size_t pos) {
-  const bool lead = platform::IsLeadByte(static_cast<uint8_t>(text[pos]));
-  return lead && pos + 1 < text.size() && text[pos + 1] != '\0' ? 2 : 1;
 }
 
 }  // namespace
@@ -55,19 +24,17 @@ std::optional<std::string> ToCp932(std::string_view utf8, std::string* problem) 
     *problem = "holds a zero character (\\u0000), which would end the text early";
     return std::nullopt;
   }
-  if (auto converted = platform::Utf8ToCp932(utf8)) return converted;
-  for (size_t pos = 0; pos < utf8.size();) {
-    const size_t length = Utf8Length(static_cast<uint8_t>(utf8[pos]));
-    if (length == 0 || pos + length > utf8.size()) break;
-    const std::string_view character = utf8.substr(pos, length);
-    if (!platform::Utf8ToCp932(character)) {
-      *problem = "holds the character \"" + std::string(character) + "\" (" +
-                 CodePointName(character) + "), which has no Shift-JIS (CP932) form";
-      return std::nullopt;
-    }
-    pos += length;
+  size_t loss = std::string_view::npos;
+  std::string converted = platform::Utf8ToCp932Lossy(utf8, &loss);
+  if (loss == std::string_view::npos) return converted;
+  const size_t length = platform::Utf8SequenceLength(utf8, loss);
+  if (length == 0) {
+    *problem = "is not valid UTF-8";
+  } else {
+    const std::string_view character = utf8.substr(loss, length);
+    *problem = "holds the character \"" + std::string(character) + "\" (" +
+               CodePointName(character) + "), which has no Shift-JIS (CP932) form";
   }
-  *problem = "is not valid UTF-8";
   return std::nullopt;
 }
 
@@ -89,7 +56,7 @@ RowSplit SplitMessageRows(std::string_view sjis) {
   size_t pos = 0;
   bool full = false;
   while (pos < end && !full) {
-    const size_t length = Cp932Length(sjis.substr(0, end), pos);
+    const size_t length = platform::Cp932CharLength(sjis.substr(0, end), pos);
     // A lead byte without its trail byte ends the text: half a character is
     // never shown.
     if (length == 1 && platform::IsLeadByte(static_cast<uint8_t>(sjis[pos]))) break;
@@ -118,7 +85,7 @@ RowSplit SplitMessageRows(std::string_view sjis) {
 bool DropsVisibleText(const RowSplit& split) {
   const std::string_view rest = split.dropped;
   for (size_t pos = 0; pos < rest.size();) {
-    const size_t length = Cp932Length(rest, pos);
+    const size_t length = platform::Cp932CharLength(rest, pos);
     const std::string_view character = rest.substr(pos, length);
     if (character != "/" && character != " " && character != kFullWidthSpace) return true;
     pos += length;
@@ -140,7 +107,7 @@ NameCut CutSpeakerName(std::string_view sjis) {
       }
       break;
     }
-    pos += Cp932Length(sjis.substr(0, end), pos);
+    pos += platform::Cp932CharLength(sjis.substr(0, end), pos);
   }
   return cut;
 }

@@ -52,9 +52,11 @@ struct SetupFailure {
   const char* message;  // the step's message, as reported
   long code;
 };
-// Steps 2 to 15 of the display set-up (driver, cooperative level, display
-// mode, surfaces, internal sprites, capabilities, pixel format, tables, the
-// free sprite entries, presentation rectangles). `desktop_bits` answers the
+// The display set-up after the window exists: choosing the driver, the
+// cooperative level and the display mode, creating the surfaces and the
+// internal sprites, reading the capabilities and the pixel format, filling
+// the tables, clearing the free sprite entries and setting the presentation
+// rectangles. `desktop_bits` answers the
 // desktop's depth when asked (after a mode change it is the new depth).
 std::optional<SetupFailure> OpenDisplay(int width_px, int height_px, int memory,
                                         int (*desktop_bits)());

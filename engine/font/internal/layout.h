@@ -45,8 +45,9 @@ class LineTarget : public GlyphTarget {
   virtual void FlushLine(int px, int py, int width, int height) = 0;
 };
 
-// The character at `pos`: a lead byte takes its trail (a lead byte as the
-// last byte stands alone), a line feed or any other byte is one byte.
+// The character at `pos`, as long as platform::Cp932CharLength says: a lead
+// byte takes its trail (a lead byte as the last byte stands alone), a line
+// feed or any other byte is one byte.
 std::string_view CharAt(std::string_view text, size_t pos);
 bool IsHanging(std::string_view character);
 // Colours whose three components are all below 16 become (16, 16, 16): pure

@@ -14,6 +14,7 @@ class DrawLayerLight : public LayerEffectTest {
  protected:
   void SetUp() override {
     LayerEffectTest::SetUp();
+    // The display's set-up filled the flicker list at random.
     std::fill(std::begin(elEffect::FireRandomList), std::end(elEffect::FireRandomList), 0);
     Fill(0);
   }

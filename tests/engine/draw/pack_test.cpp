@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/draw/internal/image_pack_reader.h"
+#include "platform/byte_order.h"
 #include "tests/engine/draw_fixture.h"
 
 namespace {
@@ -14,7 +15,9 @@ using test_support::DisplayTest;
 using test_support::Sjis;
 
 std::string U16(uint32_t v) {
-  return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)};
+  std::string out;
+  platform::AppendLe16(out, v);
+  return out;
 }
 
 // One entry as the converter lays it out.

@@ -2,6 +2,8 @@
 // frame-rate measurement and the saved bitmap.
 #include <cstring>
 
+#include "platform/byte_order.h"
+#include "platform/dib.h"
 #include "tests/engine/draw_fixture.h"
 
 namespace {
@@ -149,9 +151,7 @@ TEST_F(DrawSaveBitmap, WritesTheTwentyFourBitLayoutBottomUp) {
   const uint32_t stride = 1916;
   ASSERT_EQ(file.size(), 58u + stride * 2);
   auto u32 = [&](size_t at) {
-    return static_cast<uint32_t>(
-        static_cast<uint8_t>(file[at]) | (static_cast<uint8_t>(file[at + 1]) << 8) |
-        (static_cast<uint8_t>(file[at + 2]) << 16) | (static_cast<uint8_t>(file[at + 3]) << 24));
+    return platform::LoadLe32(reinterpret_cast<const uint8_t*>(file.data()) + at);
   };
   EXPECT_EQ(file.substr(0, 2), "BM");
   // Header words from offset 2 on, four bytes apart.
@@ -164,6 +164,21 @@ TEST_F(DrawSaveBitmap, WritesTheTwentyFourBitLayoutBottomUp) {
   EXPECT_EQ(file.substr(58, 3), std::string("\x00\x00\xF8", 3));
   // The second stored row is row 0: green first.
   EXPECT_EQ(file.substr(58 + stride, 3), std::string("\x00\xF8\x00", 3));
+}
+
+TEST_F(DrawSaveBitmap, ReadsBackThroughThePlayersOwnBitmapReader) {
+  ASSERT_TRUE(el::draw::ReadPixelFormat(DDBack->Format()));
+  elDraw::ColorFill(0, 0, 640, 480, 0x001F);           // blue everywhere
+  elDraw::ColorFill(2, 1, 3, 2, 0xFFE0);               // yellow at (2, 1)
+  ASSERT_EQ(elDraw::SaveBitmap("read.bmp", 5, 3), 1);  // odd width: padded rows
+  const auto dib = platform::ReadBmpFile((folder.Path() / "read.bmp").string());
+  ASSERT_NE(dib, nullptr);
+  ASSERT_EQ(dib->Width(), 5);
+  ASSERT_EQ(dib->Height(), 3);
+  EXPECT_EQ(dib->BitsPerPixel(), 24);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x)
+      EXPECT_EQ(dib->ColorRefAt(x, y), x == 2 && y == 1 ? 0x00F8F8u : 0xF80000u) << x << ", " << y;
 }
 
 TEST_F(DrawSaveBitmap, WritesNothingInOtherDepthsAndFailsOnlyWithoutALock) {

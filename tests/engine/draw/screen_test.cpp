@@ -12,17 +12,14 @@ class DrawScreen : public ::testing::Test {
   void SetUp() override {
     fake = &FakeBackend::Install();
     fake->has_window = true;
-    test_support::ResetDisplayState();
+    test_support::ResetEngineState();
+    _FullScreen = 0;  // a window, unless a test asks for the full screen
     platform::ResetDisplayDrivers();
-    _WindowX = _WindowY = 0;
-    _CloseEvent = 0;
     _Mutex = 0;
   }
   void TearDown() override {
-    test_support::ResetDisplayState();
+    test_support::ResetEngineState();
     platform::ResetDisplayDrivers();
-    el::draw::AllowExitAgain();
-    _CloseEvent = 0;
     platform::ResetBackend();
   }
   // The single report a failed set-up made.

@@ -12,14 +12,6 @@ using test_support::DisplayTest;
 
 class DrawWipe : public DisplayTest {
  protected:
-  void SetUp() override {
-    DisplayTest::SetUp();
-    elDraw::EffectOn = elDraw::WipeIn = elDraw::WipeOut = 0;
-  }
-  void TearDown() override {
-    elDraw::EffectOn = 0;
-    DisplayTest::TearDown();
-  }
   static Rect Virtual() { return {elDraw::Vx1, elDraw::Vy1, elDraw::Vx2, elDraw::Vy2}; }
 };
 

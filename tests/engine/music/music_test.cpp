@@ -10,6 +10,7 @@
 #include "platform/audio/mixer.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
+#include "tests/support/engine_state.h"
 #include "tests/support/fake_backend.h"
 #include "tests/support/sound_files.h"
 #include "tests/support/support.h"
@@ -20,6 +21,7 @@ class MusicTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fake_ = &test_support::FakeBackend::Install();
+    test_support::ResetEngineState();
     ASSERT_TRUE(platform::OpenSoundOutput());
     platform::SetGameFolder(folder_.Path().string() + "/");
     hwnd = 1;
@@ -30,8 +32,7 @@ class MusicTest : public ::testing::Test {
   }
   void TearDown() override {
     platform::CloseTrace();
-    elMusic::DestroyObject();
-    platform::CloseSoundOutput();
+    test_support::ResetEngineState();  // the song closed, the output with the sounds
     platform::ResetBackend();
     hwnd = 0;
   }

@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/trace.h"
 #include "tests/engine/sound_fixture.h"
+#include "tests/support/engine_state.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ class HeadlessSoundTest : public ::testing::Test {
     auto backend = platform::CreateHeadlessBackend(options);
     ASSERT_NE(backend, nullptr);
     platform::InstallBackend(std::move(backend));
+    test_support::ResetEngineState();
     platform::ResetMessageQueue();
     platform::SetGameFolder(folder_.Path().string() + "/");
     ASSERT_TRUE(platform::OpenTrace((folder_.Path() / "trace.jsonl").string()));
@@ -41,9 +43,8 @@ class HeadlessSoundTest : public ::testing::Test {
   }
   void TearDown() override {
     elMusic::Stop();
-    elSound::DestroyObject();
-    elSound::Ok = 0;
     platform::CloseTrace();
+    test_support::ResetEngineState();
     platform::ResetBackend();
     hwnd = 0;
   }

@@ -5,9 +5,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "engine/el.h"
 #include "engine/sound/internal/wave_reader.h"
+#include "platform/audio/mixer.h"
+#include "platform/headless/wav_writer.h"
 #include "platform/platform.h"
 #include "tests/support/sound_files.h"
 #include "tests/support/support.h"
@@ -134,6 +137,34 @@ TEST(WaveReader, SearchFileHandsOverTheFormatAndTheSamples) {
   EXPECT_EQ(size, 0u);
   EXPECT_EQ(elSound::SearchFile((folder.Path() / "none.wav").c_str(), &format, &head, &data, &size),
             1);
+}
+
+// The headless backend's capture file, header rewritten after every append,
+// reads back with the mix's format and every sample in order.
+TEST(WaveReader, ReadsTheHeadlessCaptureAfterEveryAppend) {
+  test_support::TempFolder folder;
+  const std::string path = (folder.Path() / "capture.wav").string();
+  platform::headless::WavWriter writer;
+  ASSERT_TRUE(writer.Open(path, platform::kMixRateHz));
+  std::string expected;
+  const std::vector<std::vector<int16_t>> appends = {{1, -1, 300, -300}, {32767, -32768}, {7}};
+  for (const auto& frames : appends) {
+    ASSERT_TRUE(writer.Append(frames));
+    // A lone sample is no whole stereo frame and is not written.
+    for (size_t i = 0; i + 1 < frames.size(); i += 2)
+      expected += U16(static_cast<uint16_t>(frames[i])) + U16(static_cast<uint16_t>(frames[i + 1]));
+    el::sound::WaveData wave;
+    ASSERT_TRUE(Read(folder.Read("capture.wav"), &wave));
+    const tWAVEFORMATEX header = wave.Header();
+    EXPECT_EQ(header.wFormatTag, 1);
+    EXPECT_EQ(header.nChannels, 2);
+    EXPECT_EQ(header.nSamplesPerSec, static_cast<uint32_t>(platform::kMixRateHz));
+    EXPECT_EQ(header.nAvgBytesPerSec, static_cast<uint32_t>(platform::kMixRateHz) * 4);
+    EXPECT_EQ(header.nBlockAlign, 4);
+    EXPECT_EQ(header.wBitsPerSample, 16);
+    EXPECT_EQ(std::string(wave.samples.begin(), wave.samples.end()), expected);
+  }
+  writer.Close();
 }
 
 }  // namespace

@@ -20,17 +20,8 @@ class ColorWarning : public test_support::SystemTest {
   void SetUp() override {
     SystemTest::SetUp();
     platform::SetGameFolder(temp.Path().string());
-    elSystem::InstallDirectory[0] = '\0';
     _FullScreen = 0;
-    _CloseEvent = 0;
-    el::draw::AllowExitAgain();
-    elDraw::ColorBit = 16;
     fake->desktop_bpp = 8;
-  }
-  void TearDown() override {
-    _CloseEvent = 0;
-    el::draw::AllowExitAgain();
-    SystemTest::TearDown();
   }
   test_support::TempFolder temp;
 };

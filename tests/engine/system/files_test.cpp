@@ -31,7 +31,6 @@ class SystemFiles : public test_support::SystemTest {
     const char* old = std::getenv("XDG_CONFIG_HOME");
     if (old != nullptr) saved_config_home = old;
     setenv("XDG_CONFIG_HOME", config_home.c_str(), 1);
-    elSystem::InstallDirectory[0] = '\0';
   }
   void TearDown() override {
     if (saved_config_home) {
@@ -39,7 +38,6 @@ class SystemFiles : public test_support::SystemTest {
     } else {
       unsetenv("XDG_CONFIG_HOME");
     }
-    elSystem::InstallDirectory[0] = '\0';
     SystemTest::TearDown();
   }
   void WriteInstallFile(const std::string& name, const std::string& bytes) {

@@ -8,6 +8,7 @@
 
 #include "platform/audio/mixer.h"
 #include "platform/audio/sound_buffer.h"
+#include "platform/byte_order.h"
 #include "tests/support/fake_backend.h"
 
 namespace {
@@ -34,19 +35,13 @@ std::unique_ptr<SoundBuffer> Make(const WaveFormat& format, const std::vector<ui
 
 std::vector<uint8_t> Mono16(std::initializer_list<int16_t> values) {
   std::vector<uint8_t> out;
-  for (const int16_t v : values) {
-    out.push_back(static_cast<uint8_t>(v & 0xFF));
-    out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
-  }
+  for (const int16_t v : values) platform::AppendLe16(out, static_cast<uint16_t>(v));
   return out;
 }
 
 std::vector<uint8_t> ConstantMono16(int frames, int16_t value) {
   std::vector<uint8_t> out;
-  for (int i = 0; i < frames; ++i) {
-    out.push_back(static_cast<uint8_t>(value & 0xFF));
-    out.push_back(static_cast<uint8_t>((value >> 8) & 0xFF));
-  }
+  for (int i = 0; i < frames; ++i) platform::AppendLe16(out, static_cast<uint16_t>(value));
   return out;
 }
 

@@ -2,12 +2,13 @@
 // loaders' fallback after a file needs them.
 #include <gtest/gtest.h>
 
+#include "platform/byte_order.h"
 #include "platform/resources.h"
 
 namespace {
 
 uint32_t U32(std::span<const uint8_t> b, size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t{b[at + 3]} << 24);
+  return platform::LoadLe32(&b[at]);
 }
 
 TEST(ProgramResources, ClosingLogoIsA100By100Bitmap) {

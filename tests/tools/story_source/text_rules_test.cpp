@@ -125,6 +125,29 @@ TEST(StoryText, NamesTheCharacterShiftJisCannotHold) {
   EXPECT_NE(problem.find("zero character"), std::string::npos);
 }
 
+TEST(StoryText, TellsBrokenUtf8FromACharacterWithoutShiftJisForm) {
+  struct Case {
+    const char* what;
+    std::string utf8;
+    const char* problem;
+  };
+  const Case cases[] = {
+      {"a lone continuation byte", "a\x80", "is not valid UTF-8"},
+      {"a sequence cut by an ASCII byte",
+       "\xE3\x81"
+       "A",
+       "is not valid UTF-8"},
+      {"broken UTF-8 after a character without a form", "\xC3\xA9\xFF", "U+00E9"},
+      {"a character without a form after broken UTF-8", "\xFF\xC3\xA9", "is not valid UTF-8"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string problem;
+    EXPECT_FALSE(story_source::ToCp932(c.utf8, &problem).has_value());
+    EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+  }
+}
+
 TEST(StoryText, ReadableOnlyWhenTheBytesComeBackTheSame) {
   project::TextRecord record{};
   const std::string kanji = Sjis("森");
