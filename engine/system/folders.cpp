@@ -79,7 +79,7 @@ void elSystem::CheckInstall(const char* FileName) {
   if (!platform::ReadFileHead(*found, kInstallLineBytes - 1, &bytes, &error) || bytes.empty())
     return;
   std::string line(bytes.begin(), bytes.end());
-  line.resize(std::min(line.find('\n') + 1, line.size()));
+  if (const size_t end = line.find('\n'); end != std::string::npos) line.resize(end + 1);
   const std::string folder = el::system::InstallFolderFromLine(line.c_str());
   el::system::CopyWholeCharacters(InstallDirectory, folder);
 }
