@@ -11,9 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "runtime/project/project_file.h"
 #include "tests/e2e/e2e_support.h"
 
 namespace {
@@ -114,6 +118,34 @@ TEST(HostileGameFolder, ALinkInTheSaveFolderIsNeverWrittenThrough) {
   EXPECT_EQ(folder.Read("outside/target"), "precious");
   EXPECT_EQ(fs::file_size(folder.Path() / "save" / "s.dat"), 1816u);
   EXPECT_TRUE(fs::is_symlink(folder.Path() / "save" / "s.dat.tmp"));
+}
+
+// Every layout slot of the demo at sizes no screen shows (a menu of size
+// 100000, text at INT_MAX): a glyph cache that could not hold the huge glyphs
+// rendered them again every frame, 3 frames a second. The frames of the
+// script then take longer than the runner allows, and the run is killed.
+TEST(HostileGameFolder, AHugeLayoutCostsAboutWhatAnOrdinaryOneDoes) {
+  TempFolder folder;
+  CopyDemo(folder);
+  const std::string image = folder.Read("game/data.aoat");
+  auto data = std::make_unique<project::ProjectData>();
+  project::Decode({reinterpret_cast<const uint8_t*>(image.data()), image.size()}, data.get());
+  auto enlarge = [](project::ScreenParam& slot, int n) {
+    slot.sizex = n % 2 == 0 ? 100000 : INT_MAX;
+    if (n == project::slot::kMessage) slot.x = slot.y = INT_MAX;
+  };
+  for (int n = 0; n < project::kSlots; ++n) enlarge(data->str6[n], n);
+  for (auto& page : data->pagescrinf)
+    for (int n = 0; n < project::kSlots; ++n) enlarge(page[n], n);
+  const std::vector<uint8_t> bytes = project::Encode(*data);
+  folder.Write("game/data.aoat", std::string(bytes.begin(), bytes.end()));
+  folder.Write("script.txt", kPlayScript + "frames 3000\n");
+  const RunResult run =
+      RunPlayer(folder, "--headless --script script.txt --trace trace.jsonl game");
+  ASSERT_EQ(run.exit_code, 0) << run.err;
+  const Trace trace(folder.Read("trace.jsonl"));
+  ASSERT_FALSE(trace.Named("exit").empty());
+  EXPECT_GE(trace.Named("exit").back().Frame(), 3000);
 }
 
 // No desktop: SDL would fall back to drawing nowhere, and the player would
