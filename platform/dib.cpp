@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+
+#include "platform/files.h"
 
 namespace platform {
 namespace {
@@ -118,17 +118,42 @@ std::unique_ptr<Dib> Dib::FromFile(std::span<const uint8_t> file) {
   const uint32_t pixel_offset = U32(file, 10);
   if (pixel_offset < kFileHeaderBytes || pixel_offset > file.size()) return nullptr;
   return Parse(file.subspan(kFileHeaderBytes, pixel_offset - kFileHeaderBytes),
-               file.subspan(pixel_offset));
+               file.subspan(pixel_offset), file.size() - pixel_offset);
+}
+
+std::optional<Dib::Range> Dib::PixelRange(std::span<const uint8_t> head, uint64_t file_bytes) {
+  if (head.size() < kFileHeaderBytes + 40 || head[0] != 'B' || head[1] != 'M') return std::nullopt;
+  const uint32_t pixel_offset = U32(head, 10);
+  if (pixel_offset < kFileHeaderBytes || pixel_offset > file_bytes) return std::nullopt;
+  const Header h = ReadHeader(head.subspan(kFileHeaderBytes));
+  if (!KnownHeaderSize(h.size) || !AcceptableShape(h)) return std::nullopt;
+  const auto needed =
+      static_cast<uint64_t>(RowStrideBytes(h) * std::abs(static_cast<int64_t>(h.height)));
+  return Range{pixel_offset, static_cast<size_t>(std::min(needed, file_bytes - pixel_offset))};
+}
+
+std::unique_ptr<Dib> Dib::FromFileParts(std::span<const uint8_t> head,
+                                        std::span<const uint8_t> pixels, uint64_t file_bytes) {
+  if (head.size() < kFileHeaderBytes || head[0] != 'B' || head[1] != 'M') return nullptr;
+  const uint32_t pixel_offset = U32(head, 10);
+  if (pixel_offset < kFileHeaderBytes || pixel_offset > file_bytes) return nullptr;
+  // The information block ends at the pixels; past kHeadBytes it holds
+  // nothing the reader looks at.
+  const size_t info_end = std::min<size_t>(pixel_offset, head.size());
+  if (info_end < kFileHeaderBytes) return nullptr;
+  return Parse(head.subspan(kFileHeaderBytes, info_end - kFileHeaderBytes), pixels,
+               file_bytes - pixel_offset);
 }
 
 std::unique_ptr<Dib> Dib::FromResource(std::span<const uint8_t> data) {
   if (data.size() >= 2 && data[0] == 'B' && data[1] == 'M') return FromFile(data);
   const size_t info_bytes = PackedInfoBytes(data);
   if (info_bytes == 0 || info_bytes > data.size()) return nullptr;
-  return Parse(data.first(info_bytes), data.subspan(info_bytes));
+  return Parse(data.first(info_bytes), data.subspan(info_bytes), data.size() - info_bytes);
 }
 
-std::unique_ptr<Dib> Dib::Parse(std::span<const uint8_t> info, std::span<const uint8_t> after) {
+std::unique_ptr<Dib> Dib::Parse(std::span<const uint8_t> info, std::span<const uint8_t> after,
+                                uint64_t after_bytes) {
   if (info.size() < 40) return nullptr;
   const Header h = ReadHeader(info);
   if (!KnownHeaderSize(h.size) || info.size() < h.size || !AcceptableShape(h)) return nullptr;
@@ -136,8 +161,9 @@ std::unique_ptr<Dib> Dib::Parse(std::span<const uint8_t> info, std::span<const u
   const int64_t declared = DeclaredPixelBytes(h);
   const int64_t stride = RowStrideBytes(h);
   const int64_t needed = stride * std::abs(static_cast<int64_t>(h.height));
-  const auto available = static_cast<int64_t>(after.size());
+  const auto available = static_cast<int64_t>(after_bytes);
   if (declared <= 0 || declared > available || needed > available) return nullptr;
+  if (needed > static_cast<int64_t>(after.size())) return nullptr;
 
   std::unique_ptr<Dib> dib(new Dib());
   dib->width_px_ = h.width;
@@ -211,12 +237,15 @@ uint32_t Dib::ColorRefAt(int x, int y) const {
 }
 
 std::unique_ptr<Dib> ReadBmpFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return nullptr;
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
-  if (in.bad()) return nullptr;
-  return Dib::FromFile(bytes);
+  std::string error;
+  const auto file = RegularFile::Open(path, &error);
+  std::vector<uint8_t> head;
+  if (!file || !file->ReadHead(Dib::kHeadBytes, &head, &error)) return nullptr;
+  const auto range = Dib::PixelRange(head, file->Size());
+  if (!range) return nullptr;
+  std::vector<uint8_t> pixels(range->bytes);
+  if (!file->ReadAt(range->offset, pixels.data(), pixels.size())) return nullptr;
+  return Dib::FromFileParts(head, pixels, file->Size());
 }
 
 void DrawDib(Surface& surface, const Rect& dst, const Dib& dib, const Rect& src) {

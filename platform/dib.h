@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +28,23 @@ class Dib {
 
   // A whole BMP file ("BM", file header, information block, pixels).
   static std::unique_ptr<Dib> FromFile(std::span<const uint8_t> file);
+  // A BMP file read in two parts, so that only what the header can need is
+  // read: `head`, the file's first bytes (at least kHeadBytes when the file
+  // has them), and `pixels`, the bytes of PixelRange(). `file_bytes` is the
+  // whole file's size. The result is the one FromFile gives for the file.
+  static std::unique_ptr<Dib> FromFileParts(std::span<const uint8_t> head,
+                                            std::span<const uint8_t> pixels, uint64_t file_bytes);
+  // The file header, the largest information header, its masks and the
+  // largest colour table: all a BMP file needs before its pixels.
+  static constexpr size_t kHeadBytes = 14 + 124 + 12 + 256 * 4;
+  struct Range {
+    uint64_t offset = 0;
+    size_t bytes = 0;
+  };
+  // Where the pixels a file's head declares lie, clipped to the file: at
+  // most the rows of a kMaxSidePx-square picture. Nothing for a head the
+  // reader refuses anyway.
+  static std::optional<Range> PixelRange(std::span<const uint8_t> head, uint64_t file_bytes);
   // A packed bitmap as a resource holds it: information header, colour table,
   // pixels, without the file header. Resources that are whole BMP files
   // (starting with "BM") are accepted too.
@@ -45,7 +63,10 @@ class Dib {
 
  private:
   Dib() = default;
-  static std::unique_ptr<Dib> Parse(std::span<const uint8_t> info, std::span<const uint8_t> after);
+  // `after_bytes`: how many bytes follow the information block in the file
+  // (at least after.size()).
+  static std::unique_ptr<Dib> Parse(std::span<const uint8_t> info, std::span<const uint8_t> after,
+                                    uint64_t after_bytes);
 
   int width_px_ = 0;
   int height_px_ = 0;
@@ -59,6 +80,9 @@ class Dib {
 };
 
 // Reads a BMP file from disk; null when it cannot be opened or is refused.
+// A BMP file as the player reads one: a regular file only, and no more of it
+// than its header declares (see Dib::PixelRange). Nothing for a missing,
+// unreadable or refused file.
 std::unique_ptr<Dib> ReadBmpFile(const std::string& path);
 
 // Copies `src` of the bitmap onto `dst` of the surface, stretched by nearest

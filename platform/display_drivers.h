@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -28,5 +29,11 @@ std::span<const DisplayDriverInfo> DisplayDrivers();
 void SetDisplayDrivers(std::vector<DisplayDriverInfo> drivers);
 // Back to the platform's own list.
 void ResetDisplayDrivers();
+
+// Whether the window system's video driver `driver` (null: none started)
+// shows a window to anyone: the offscreen and dummy drivers, which SDL falls
+// back to when there is no desktop, only when `requested` (SDL_VIDEODRIVER,
+// null when unset; it may list several, comma-separated) asks for them.
+bool VideoDriverAcceptable(const char* driver, const char* requested);
 
 }  // namespace platform

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/files.h"
+
 namespace platform {
 namespace {
 
@@ -139,37 +141,7 @@ bool AppendToFile(const std::string& path, std::string_view text) {
 
 bool ReadSmallFile(const std::string& path, size_t max_bytes, std::vector<uint8_t>* bytes,
                    std::string* error) {
-  // Non-blocking, so that a named pipe planted under the name cannot hang
-  // the open; checked to be a regular file before any read.
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-  struct stat info {};
-  if (!fd.Valid() || ::fstat(fd.Get(), &info) != 0) {
-    *error = std::strerror(errno);
-    return false;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    *error = "not a regular file";
-    return false;
-  }
-  // One byte more than allowed tells a file that grew past the bound.
-  bytes->assign(max_bytes + 1, 0);
-  size_t got = 0;
-  while (got < bytes->size()) {
-    const ssize_t n = ::read(fd.Get(), bytes->data() + got, bytes->size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      *error = std::strerror(errno);
-      return false;
-    }
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
-  }
-  if (got > max_bytes) {
-    *error = "larger than " + std::to_string(max_bytes) + " bytes";
-    return false;
-  }
-  bytes->resize(got);
-  return true;
+  return ReadRegularFile(path, max_bytes, bytes, error, Links::kRefuse);
 }
 
 }  // namespace platform

@@ -80,6 +80,13 @@ class Font {
   // cache. U+FFFD gives the visible replacement mark. The reference is valid
   // until the next GlyphFor call (a full cache is emptied).
   const Glyph& GlyphFor(char32_t code_point) const;
+  // The advance of a code point's glyph (the same as GlyphFor's), found
+  // without rasterising it: text is measured whole, but only the glyphs that
+  // reach the screen are drawn.
+  int AdvanceFor(char32_t code_point) const;
+  // How many glyphs this font's face has rasterised so far (all fonts of the
+  // same description share the count), for the tests of the cache.
+  size_t GlyphsRendered() const;
 
  private:
   FontDescription description_;

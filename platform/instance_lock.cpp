@@ -1,7 +1,7 @@
 // The single-instance lock: an exclusive lock on a file named after the lock
-// name in the user's runtime folder. The file holds the holder's process id;
-// a second start sends it SIGUSR1, which the holder turns into a raise of its
-// window. The lock ends with the process, however it ends.
+// name in the user's runtime folder. The file holds the holder's process id
+// and its game folder; a second start names that folder and sends it SIGUSR1, which the holder
+// turns into a raise of its window. The lock ends with the process, however it ends.
 #include "platform/instance_lock.h"
 
 #include <fcntl.h>
@@ -91,8 +91,20 @@ pid_t ReadHolder(int fd) {
   return pid > 1 ? static_cast<pid_t>(pid) : 0;
 }
 
+// The second line of the lock file: the holder's game folder.
+std::string ReadHolderFolder(int fd) {
+  char text[4200] = {};
+  const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
+  if (n <= 0) return {};
+  const std::string all(text, static_cast<size_t>(n));
+  const size_t start = all.find('\n');
+  if (start == std::string::npos) return {};
+  const size_t end = all.find('\n', start + 1);
+  return all.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
+}
+
 void WriteHolder(int fd) {
-  const std::string text = std::to_string(getpid()) + "\n";
+  const std::string text = std::to_string(getpid()) + "\n" + GameFolder() + "\n";
   if (::ftruncate(fd, 0) == 0) {
     [[maybe_unused]] const ssize_t n = ::pwrite(fd, text.data(), text.size(), 0);
   }
@@ -119,13 +131,29 @@ InstanceLock AcquireInstanceLock(std::string_view name, std::string_view title_s
   auto& lock = Lock();
   const std::string path = InstanceLockPath(name);
   // Without a usable folder there is nothing to share a lock through: the
-  // program runs, as it would if the system refused to name a mutex.
-  if (path.empty()) return InstanceLock::kAcquired;
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  if (fd < 0) return InstanceLock::kAcquired;
+  // program runs, as it would if the system refused to name a mutex, and
+  // says so, since a second start will then not be refused.
+  const int fd =
+      path.empty()
+          ? -1
+          : ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+  struct stat info {};
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fd >= 0) ::close(fd);
+    std::fprintf(stderr,
+                 "aoat-player: the instance lock is unavailable (%s); a second start of the "
+                 "game will not be refused\n",
+                 path.empty() ? "no private runtime folder: set XDG_RUNTIME_DIR" : path.c_str());
+    return InstanceLock::kAcquired;
+  }
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const bool held = errno == EWOULDBLOCK;
-    if (held) AskHolderToRaise(fd);
+    if (held) {
+      const std::string folder = ReadHolderFolder(fd);
+      std::fprintf(stderr, "aoat-player: already running%s%s; its window is raised\n",
+                   folder.empty() ? "" : ": ", folder.c_str());
+      AskHolderToRaise(fd);
+    }
     ::close(fd);
     return held ? InstanceLock::kAlreadyRunning : InstanceLock::kAcquired;
   }

@@ -27,28 +27,15 @@ bool SpanSource::ReadAt(uint64_t offset, void* out, size_t bytes) {
 }
 
 std::unique_ptr<FileSource> FileSource::Open(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return nullptr;
-  if (fseeko(file, 0, SEEK_END) != 0) {
-    std::fclose(file);
-    return nullptr;
-  }
-  const off_t size = ftello(file);
-  if (size < 0) {
-    std::fclose(file);
-    return nullptr;
-  }
-  return std::unique_ptr<FileSource>(new FileSource(file, static_cast<uint64_t>(size)));
-}
-
-FileSource::~FileSource() {
-  std::fclose(file_);
+  std::string error;
+  auto file = platform::RegularFile::Open(path, &error);
+  if (!file) return nullptr;
+  return std::unique_ptr<FileSource>(new FileSource(std::move(*file)));
 }
 
 bool FileSource::ReadAt(uint64_t offset, void* out, size_t bytes) {
-  if (offset > size_ || bytes > size_ - offset) return false;
-  if (fseeko(file_, static_cast<off_t>(offset), SEEK_SET) != 0) return false;
-  return std::fread(out, 1, bytes, file_) == bytes;
+  if (offset > Size() || bytes > Size() - offset) return false;
+  return file_.ReadAt(offset, out, bytes);
 }
 
 }  // namespace el::common

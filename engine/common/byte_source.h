@@ -5,10 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
+
+#include "platform/files.h"
 
 namespace el::common {
 
@@ -34,16 +36,14 @@ class SpanSource final : public ByteSource {
 
 class FileSource final : public ByteSource {
  public:
-  // Null when the file cannot be opened for reading.
+  // Null when the file is missing or not a regular file.
   static std::unique_ptr<FileSource> Open(const std::string& path);
-  ~FileSource() override;
-  uint64_t Size() const override { return size_; }
+  uint64_t Size() const override { return file_.Size(); }
   bool ReadAt(uint64_t offset, void* out, size_t bytes) override;
 
  private:
-  FileSource(std::FILE* file, uint64_t size) : file_(file), size_(size) {}
-  std::FILE* file_;
-  uint64_t size_;
+  explicit FileSource(platform::RegularFile file) : file_(std::move(file)) {}
+  platform::RegularFile file_;
 };
 
 }  // namespace el::common

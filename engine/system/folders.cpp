@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "engine/el.h"
 #include "engine/system/internal/sjis_text.h"
 #include "engine/system/internal/system.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 char elSystem::InstallDirectory[256] = {};
@@ -15,6 +17,8 @@ char elSystem::InstallDirectory[256] = {};
 namespace {
 
 char directory_buffer[256] = {};
+// The line buffer the installation file is read with.
+constexpr size_t kInstallLineBytes = 256;
 char inst_name[128] = {};  // the program's own folder name with its trailing backslash
 
 // The game folder in the engine's form: backslashes, ending in one. The
@@ -69,12 +73,13 @@ void elSystem::CheckInstall(const char* FileName) {
   path += FileName;
   const auto found = platform::ResolvePath(path);
   if (!found) return;
-  std::FILE* file = std::fopen(found->c_str(), "r");
-  if (file == nullptr) return;
-  char line[256];
-  const bool has_line = std::fgets(line, sizeof(line), file) != nullptr;
-  std::fclose(file);
-  if (!has_line) return;
-  const std::string folder = el::system::InstallFolderFromLine(line);
+  // The first line, as a 256-byte line buffer holds it.
+  std::vector<uint8_t> bytes;
+  std::string error;
+  if (!platform::ReadFileHead(*found, kInstallLineBytes - 1, &bytes, &error) || bytes.empty())
+    return;
+  std::string line(bytes.begin(), bytes.end());
+  if (const size_t end = line.find('\n'); end != std::string::npos) line.resize(end + 1);
+  const std::string folder = el::system::InstallFolderFromLine(line.c_str());
   el::system::CopyWholeCharacters(InstallDirectory, folder);
 }

@@ -2,9 +2,11 @@
 // the installation folder when one is known, else in the program folder.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "engine/el.h"
 #include "engine/system/internal/system.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace {
@@ -28,11 +30,10 @@ void SaveNumber(const char* FileName, int Mode) {
 int LoadNumber(const char* FileName) {
   const auto path = platform::ResolvePath(SettingsPath(FileName));
   if (!path) return 0;
-  std::FILE* file = std::fopen(path->c_str(), "r");
-  if (file == nullptr) return 0;
-  std::string text(kMaxSettingsBytes, '\0');
-  text.resize(std::fread(text.data(), 1, text.size(), file));
-  std::fclose(file);
+  std::vector<uint8_t> bytes;
+  std::string error;
+  if (!platform::ReadFileHead(*path, kMaxSettingsBytes, &bytes, &error)) return 0;
+  const std::string text(bytes.begin(), bytes.end());
   return el::system::ParseSettingsNumber(text).value_or(0);
 }
 

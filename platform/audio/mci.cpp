@@ -2,8 +2,6 @@
 #include "platform/audio/mci.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -11,6 +9,7 @@
 
 #include "platform/audio/mci_command.h"
 #include "platform/audio/song_player.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
 
@@ -18,7 +17,7 @@ namespace platform {
 namespace {
 
 // Songs are small; a bigger file is not read (the song is then not ready).
-constexpr std::streamsize kMaxMidiBytes = 16 << 20;
+constexpr size_t kMaxMidiBytes = 16 << 20;
 
 struct MciState {
   std::string device;  // name of the open device (its alias); empty when closed
@@ -49,15 +48,12 @@ void PollSequencer() {
     PostNotice(mci::kNotifySuccessful);
 }
 
+// Nothing for a song that is missing, not a regular file or above the bound
+// (the player then plays no song, as for a file it cannot open).
 std::vector<uint8_t> ReadSongFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::vector<uint8_t> bytes;
-  char block[4096];
-  while (in && static_cast<std::streamsize>(bytes.size()) <= kMaxMidiBytes) {
-    in.read(block, sizeof block);
-    bytes.insert(bytes.end(), block, block + in.gcount());
-  }
-  if (static_cast<std::streamsize>(bytes.size()) > kMaxMidiBytes) bytes.clear();
+  std::string error;
+  if (!ReadRegularFile(path, kMaxMidiBytes, &bytes, &error)) bytes.clear();
   return bytes;
 }
 

@@ -70,7 +70,9 @@ fluid_synth_t* CreateSynth() {
   fluid_synth_t* synth = new_fluid_synth(settings);
   if (synth == nullptr) return nullptr;
   const std::string font = FindSoundFont();
-  if (font.empty()) {
+  if (SoundFontReported() && font.empty()) {
+    // Said at start.
+  } else if (font.empty()) {
     std::fputs(
         "aoat-player: no sound font found (give --soundfont FILE or set AOAT_SOUNDFONT); "
         "songs are silent\n",

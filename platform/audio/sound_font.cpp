@@ -3,17 +3,33 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <vector>
+
+#include "platform/files.h"
 
 namespace platform {
 namespace {
 
-std::string& ExplicitSoundFont() {
-  static std::string path;
-  return path;
+struct Choice {
+  std::string path;       // given by the option, or the settled fallback
+  bool settled = false;   // `path` is final, even when empty
+  bool reported = false;  // the start has said what is wrong with it
+};
+
+Choice& Chosen() {
+  static Choice choice;
+  return choice;
 }
+
+const std::array<std::string, 2> kSystemFolders = {"/usr/share/sounds/sf2",
+                                                   "/usr/share/soundfonts"};
+
+// A sound font file begins "RIFF", its size, "sfbk".
+constexpr size_t kSoundFontHeadBytes = 12;
 
 bool HasSoundFontExtension(const std::filesystem::path& path) {
   std::string ext = path.extension().string();
@@ -41,7 +57,7 @@ std::string FirstIn(const std::filesystem::path& folder) {
 }  // namespace
 
 void SetSoundFont(const std::string& path) {
-  ExplicitSoundFont() = path;
+  Chosen() = Choice{path, false, false};
 }
 
 std::string FirstSoundFontIn(std::span<const std::string> folders) {
@@ -53,12 +69,43 @@ std::string FirstSoundFontIn(std::span<const std::string> folders) {
 }
 
 std::string FindSoundFont() {
-  if (!ExplicitSoundFont().empty()) return ExplicitSoundFont();
+  if (Chosen().settled || !Chosen().path.empty()) return Chosen().path;
   const char* from_environment = std::getenv("AOAT_SOUNDFONT");
   if (from_environment != nullptr && *from_environment != '\0') return from_environment;
-  static const std::array<std::string, 2> kFolders = {"/usr/share/sounds/sf2",
-                                                      "/usr/share/soundfonts"};
-  return FirstSoundFontIn(kFolders);
+  return FirstSoundFontIn(kSystemFolders);
+}
+
+bool LooksLikeSoundFont(const std::string& path, std::string* why) {
+  std::vector<uint8_t> head;
+  if (!ReadFileHead(path, kSoundFontHeadBytes, &head, why)) return false;
+  if (head.size() < kSoundFontHeadBytes || std::memcmp(head.data(), "RIFF", 4) != 0 ||
+      std::memcmp(head.data() + 8, "sfbk", 4) != 0) {
+    *why = "not a sound font";
+    return false;
+  }
+  return true;
+}
+
+bool SettleSoundFont() {
+  const std::string font = FindSoundFont();
+  std::string why;
+  if (font.empty() || LooksLikeSoundFont(font, &why)) return false;
+  const std::string system = FirstSoundFontIn(kSystemFolders);
+  if (!system.empty() && system != font) {
+    std::fprintf(stderr, "aoat-player: cannot use the sound font %s (%s); using the system's %s\n",
+                 font.c_str(), why.c_str(), system.c_str());
+  } else {
+    std::fprintf(stderr,
+                 "aoat-player: cannot use the sound font %s (%s) and the system has none; songs "
+                 "are silent\n",
+                 font.c_str(), why.c_str());
+  }
+  Chosen() = Choice{system != font ? system : std::string(), true, true};
+  return true;
+}
+
+bool SoundFontReported() {
+  return Chosen().reported;
 }
 
 }  // namespace platform

@@ -1,9 +1,8 @@
 #include "platform/headless/headless_backend.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
+#include "platform/files.h"
 #include "platform/mix_rate.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
@@ -96,10 +95,14 @@ bool HeadlessBackend::OpenAudio(AudioRender render) {
 
 namespace {
 
+// A script is a few thousand commands; a file larger than this is not one.
+constexpr size_t kMaxScriptBytes = 16 << 20;
+
 std::optional<std::string> ReadScript(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes;
+  std::string error;
+  if (!ReadRegularFile(path, kMaxScriptBytes, &bytes, &error)) return std::nullopt;
+  return std::string(bytes.begin(), bytes.end());
 }
 
 }  // namespace

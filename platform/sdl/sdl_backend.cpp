@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/backends.h"
+#include "platform/display_drivers.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
@@ -175,6 +177,15 @@ namespace platform {
 std::unique_ptr<Backend> CreateSdlBackend(const DisplayOptions& options) {
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "aoat: cannot start the display: %s\n", SDL_GetError());
+    return nullptr;
+  }
+  // With no desktop to show on, SDL falls back to drivers that draw nowhere;
+  // a player that plays unseen (and holds the instance lock) helps no one.
+  if (!VideoDriverAcceptable(SDL_GetCurrentVideoDriver(), std::getenv("SDL_VIDEODRIVER"))) {
+    std::fprintf(stderr,
+                 "aoat: no display: neither DISPLAY nor WAYLAND_DISPLAY names one. Start the "
+                 "player from a desktop session, or use --headless to run it without a window\n");
+    SDL_Quit();
     return nullptr;
   }
   return std::make_unique<sdl::SdlBackend>(options);

@@ -86,6 +86,11 @@ class SdlBackend : public Backend {
   // Presentation (sdl_present.cpp).
   bool CreateRenderer();
   void DestroyRenderer();
+  void DrawFrame(const Surface& frame);
+  // A message box drawn over the game's picture, answered in the window
+  // (sdl_dialogs.cpp); for when SDL cannot open a box of its own.
+  MessageBoxAnswer AnswerInWindow(MessageBoxKind kind, std::string_view caption_sjis,
+                                  std::string_view text_sjis);
   bool PrepareTexture(const Surface& frame);
   void DrawKeptFrame();
   // Sharp bilinear: the picture at its largest whole multiple, made with

@@ -77,9 +77,12 @@ void SdlBackend::Present(const Surface& back, const Rect& source) {
 }
 
 void SdlBackend::DrawKeptFrame() {
-  const Surface* frame = frames_.Frame();
-  if (renderer_ == nullptr || frame == nullptr || !PrepareTexture(*frame)) return;
-  SDL_UpdateTexture(texture_, nullptr, frame->Row(0), frame->PitchBytes());
+  if (const Surface* frame = frames_.Frame()) DrawFrame(*frame);
+}
+
+void SdlBackend::DrawFrame(const Surface& frame) {
+  if (renderer_ == nullptr || !PrepareTexture(frame)) return;
+  SDL_UpdateTexture(texture_, nullptr, frame.Row(0), frame.PitchBytes());
   const Viewport viewport = OutputViewport();
   SDL_Texture* source = texture_;
   if (options_.filter == ScaleFilter::kSharpBilinear) {

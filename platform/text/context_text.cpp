@@ -40,8 +40,7 @@ int DrawingContext::DrawText(std::string_view text_sjis, Rect* rect, unsigned fl
   std::vector<text::TextChar> chars;
   text::CutText(text_sjis, &chars);
   std::vector<int> advances(chars.size());
-  for (size_t i = 0; i < chars.size(); ++i)
-    advances[i] = font.GlyphFor(chars[i].code_point).advance_px;
+  for (size_t i = 0; i < chars.size(); ++i) advances[i] = font.AdvanceFor(chars[i].code_point);
   const std::vector<text::LaidLine> lines =
       text::LayOutLines(chars, advances, rect->Width(), (flags & dt::kWordBreak) != 0);
   const int line_px = font.Metrics().height_px;

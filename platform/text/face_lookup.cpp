@@ -2,10 +2,12 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <tuple>
 
 #include "platform/encoding.h"
@@ -90,17 +92,40 @@ PatternPtr BuildRequest(std::string_view face_sjis, uint8_t charset, bool want_b
   return pattern;
 }
 
+uint8_t CharsetOf(FcPattern* pattern);
+
+// Every Japanese text would be boxes: said once, with what to install.
+// `match` is null when no font at all was found.
+void WarnWithoutJapanese(FcPattern* request, FcPattern* match) {
+  static bool warned = false;
+  FcChar8* lang = nullptr;
+  const bool wants_japanese = FcPatternGetString(request, FC_LANG, 0, &lang) == FcResultMatch &&
+                              lang != nullptr &&
+                              std::string_view(reinterpret_cast<char*>(lang)) == "ja";
+  if (warned || !wants_japanese) return;
+  if (match != nullptr && CharsetOf(match) == kCharsetShiftJis) return;
+  warned = true;
+  std::fputs(
+      "aoat-player: no Japanese font found; Japanese texts show as boxes. Install "
+      "fonts-ipafont-gothic and fonts-ipafont-mincho\n",
+      stderr);
+}
+
 FaceLocation Match(std::string_view face_sjis, uint8_t charset, bool want_bold, bool want_italic) {
   FaceLocation location;
   if (!InitFontconfig()) return location;
   PatternPtr request = BuildRequest(face_sjis, charset, want_bold, want_italic);
   FcResult result = FcResultNoMatch;
   PatternPtr match(FcFontMatch(nullptr, request.get(), &result));
-  if (!match) return location;
+  if (!match) {
+    WarnWithoutJapanese(request.get(), nullptr);
+    return location;
+  }
   location.file = GetString(match.get(), FC_FILE, 0);
   location.found = !location.file.empty();
   location.index = GetInteger(match.get(), FC_INDEX, 0);
   location.family_utf8 = GetString(match.get(), FC_FAMILY, 0);
+  WarnWithoutJapanese(request.get(), match.get());
   return location;
 }
 

@@ -23,9 +23,16 @@
 namespace platform {
 namespace {
 
-constexpr int kMaxCellPx = 1024;             // larger requests are cut to this
+// A cell taller than the 480-line screen, or wider than its 640 columns,
+// shows no more of any glyph; larger requests are cut to this.
+constexpr int kMaxCellPx = 480;
+constexpr int kMaxCellWidthPx = 640;
 constexpr int kDefaultHeightPx = 16;         // height 0: the system font's size
-constexpr size_t kMaxCacheBytes = 4u << 20;  // per font; emptied when full
+constexpr size_t kMaxCacheBytes = 4u << 20;  // per font; emptied when full...
+// ...unless it holds fewer glyphs than a frame can draw: at a huge size the
+// glyphs of one screen must stay, or every frame renders them again.
+constexpr size_t kFrameGlyphs = 64;
+constexpr size_t kMaxCachedAdvances = 1u << 16;
 constexpr size_t kMaxKeptInstances = 8;
 constexpr double kItalicShear = 0.2126;  // about 12 degrees
 constexpr char32_t kWhiteSquare = 0x25A1;
@@ -75,6 +82,8 @@ class FontInstance {
   bool SyntheticBold() const { return bold_px_ > 0; }
   bool SyntheticItalic() const { return synthetic_italic_; }
   const Glyph& GlyphFor(char32_t code_point);
+  int AdvanceFor(char32_t code_point);
+  size_t GlyphsRendered() const { return rendered_; }
 
  private:
   void OpenFace(const FontDescription& description);
@@ -91,6 +100,8 @@ class FontInstance {
   bool synthetic_italic_ = false;
   std::unordered_map<char32_t, Glyph> cache_;
   size_t cache_bytes_ = 0;
+  std::unordered_map<char32_t, int> advances_;
+  size_t rendered_ = 0;
 };
 
 FontInstance::FontInstance(const FontDescription& description) {
@@ -160,10 +171,10 @@ void FontInstance::SetSize(const FontDescription& d) {
   if (d.width != 0) {
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
     const double average = os2 && os2->xAvgCharWidth > 0 ? os2->xAvgCharWidth : upem / 2.0;
-    const double wanted = std::min(std::abs(d.width), kMaxCellPx);
+    const double wanted = std::min(std::abs(d.width), kMaxCellWidthPx);
     // The horizontal em that gives the wanted average width.
     width_26_6 = static_cast<FT_F26Dot6>(std::lround(64.0 * wanted * upem / average));
-    width_26_6 = std::clamp<FT_F26Dot6>(width_26_6, 64, 64 * kMaxCellPx * 4);
+    width_26_6 = std::clamp<FT_F26Dot6>(width_26_6, 64, 64 * kMaxCellWidthPx);
   }
   const auto height_26_6 = static_cast<FT_F26Dot6>(std::lround(em * 64.0));
   FT_Set_Char_Size(face_, width_26_6, std::max<FT_F26Dot6>(height_26_6, 64), 72, 72);
@@ -194,6 +205,26 @@ Glyph FontInstance::BoxGlyph() const {
       if (y == 0 || x == 0 || y == g.rows_px - 1 || x == g.width_px - 1)
         g.coverage[static_cast<size_t>(y) * g.width_px + x] = 1;
   return g;
+}
+
+// The advance Render would give, from the outline's metrics alone (the same
+// hinting, so the same rounding), with Render's fallbacks.
+int FontInstance::AdvanceFor(char32_t code_point) {
+  if (auto it = cache_.find(code_point); it != cache_.end()) return it->second.advance_px;
+  if (auto it = advances_.find(code_point); it != advances_.end()) return it->second;
+  const int box = std::max(1, metrics_.em_px / 2);
+  int advance = box;
+  if (face_) {
+    FT_UInt index = FT_Get_Char_Index(face_, code_point);
+    if (index == 0 && code_point == text::kReplacement)
+      index = FT_Get_Char_Index(face_, kWhiteSquare);
+    const bool box_glyph = index == 0 && code_point == text::kReplacement;
+    if (!box_glyph && FT_Load_Glyph(face_, index, FT_LOAD_TARGET_MONO) == 0)
+      advance = static_cast<int>((face_->glyph->metrics.horiAdvance + 32) >> 6) + bold_px_;
+  }
+  if (advances_.size() >= kMaxCachedAdvances) advances_.clear();
+  advances_.emplace(code_point, advance);
+  return advance;
 }
 
 Glyph FontInstance::Render(char32_t code_point) {
@@ -234,8 +265,9 @@ Glyph FontInstance::Render(char32_t code_point) {
 const Glyph& FontInstance::GlyphFor(char32_t code_point) {
   if (auto it = cache_.find(code_point); it != cache_.end()) return it->second;
   Glyph glyph = Render(code_point);
+  ++rendered_;
   const size_t bytes = glyph.coverage.size() + sizeof(Glyph);
-  if (cache_bytes_ + bytes > kMaxCacheBytes) {
+  if (cache_bytes_ + bytes > kMaxCacheBytes && cache_.size() >= kFrameGlyphs) {
     cache_.clear();
     cache_bytes_ = 0;
   }
@@ -289,6 +321,12 @@ bool Font::SyntheticItalic() const {
 }
 const Glyph& Font::GlyphFor(char32_t code_point) const {
   return instance_->GlyphFor(code_point);
+}
+int Font::AdvanceFor(char32_t code_point) const {
+  return instance_->AdvanceFor(code_point);
+}
+size_t Font::GlyphsRendered() const {
+  return instance_->GlyphsRendered();
 }
 
 const std::vector<FaceEntry>& EnumerateFaces() {

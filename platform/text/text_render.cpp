@@ -153,7 +153,7 @@ Rect DrawGlyph(PixelWriter& writer, const Glyph& glyph, int origin_x, int origin
 
 int MeasureRun(const Font& font, std::span<const TextChar> chars) {
   int width = 0;
-  for (const TextChar& c : chars) width += font.GlyphFor(c.code_point).advance_px;
+  for (const TextChar& c : chars) width += font.AdvanceFor(c.code_point);
   return width;
 }
 
@@ -175,12 +175,21 @@ Rect DrawRun(Surface& surface, const Font& font, std::span<const TextChar> chars
   const double base_x = x + m.ascent_px * frame.sin_a;
   const double base_y = y + m.ascent_px * frame.cos_a;
   int pen = 0;
+  // A glyph's pixels lie within `reach` of its origin whatever the angle,
+  // slant or bold; one farther from the clip is not rasterised at all.
+  const int reach = 2 * (m.height_px + m.em_px) + 8;
   for (const TextChar& c : chars) {
-    const Glyph& glyph = font.GlyphFor(c.code_point);
     const int ox = static_cast<int>(std::lround(base_x + pen * frame.cos_a));
     const int oy = static_cast<int>(std::lround(base_y - pen * frame.sin_a));
-    touched = Union(touched, DrawGlyph(ink, glyph, ox, oy, bounds));
-    pen += glyph.advance_px;
+    const bool near = ox + reach > bounds.left && ox - reach < bounds.right &&
+                      oy + reach > bounds.top && oy - reach < bounds.bottom;
+    if (near) {
+      const Glyph& glyph = font.GlyphFor(c.code_point);
+      touched = Union(touched, DrawGlyph(ink, glyph, ox, oy, bounds));
+      pen += glyph.advance_px;
+    } else {
+      pen += font.AdvanceFor(c.code_point);
+    }
   }
   if (font.Description().underline) {
     const double v0 = m.ascent_px + m.underline_offset_px;

@@ -1,29 +1,21 @@
 #include "runtime/project/project_loading.h"
 
-#include <cstdio>
-#include <memory>
+#include <string>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "runtime/project/project_model.h"
 
 namespace runtime {
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
 
 bool LoadProjectFile(const std::string& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return false;
   // Bytes past the layout are never looked at, so a huge file costs no more
-  // than a full-size one.
-  std::vector<uint8_t> image(project::kFileSize);
-  const size_t read = std::fread(image.data(), 1, image.size(), file.get());
-  DecodeProject(std::span(image).first(read));
+  // than a full-size one; anything but a regular file is not a project.
+  std::vector<uint8_t> image;
+  std::string error;
+  if (!platform::ReadFileHead(path, project::kFileSize, &image, &error)) return false;
+  DecodeProject(image);
   return true;
 }
 

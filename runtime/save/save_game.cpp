@@ -1,23 +1,17 @@
 // The one save slot, s.dat in the save folder. A save is written to a
 // temporary file beside it and renamed over it only once every byte is on
 // disk, so a failed save never costs the player the save they had.
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/file_writing.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "runtime/save/save_file.h"
 #include "runtime/save/save_game.h"
 
 namespace runtime {
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string SavePath() {
   return platform::SaveFolder() + kSaveFileName;
@@ -33,12 +27,11 @@ bool SaveGame() {
 }
 
 bool LoadGame() {
-  File file(std::fopen(SavePath().c_str(), "rb"));
-  if (!file) return false;
-  // Bytes past the layout are never looked at.
-  std::vector<uint8_t> image(kSaveFileSize);
-  const size_t read = std::fread(image.data(), 1, image.size(), file.get());
-  image.resize(read);
+  // Bytes past the layout are never looked at; anything but a regular file
+  // under the save's name is no save.
+  std::vector<uint8_t> image;
+  std::string error;
+  if (!platform::ReadFileHead(SavePath(), kSaveFileSize, &image, &error)) return false;
   SaveData data = CurrentSaveData();
   if (!DecodeSave(image, ListCount(project::kSongs), &data)) return false;
   ApplySaveData(data);

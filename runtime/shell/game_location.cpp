@@ -43,7 +43,11 @@ GameLocation Folder(const fs::path& folder, bool demo) {
 GameLocation GivenGame(const std::string& given, const std::string& current_folder) {
   const fs::path path = Normal(given, current_folder);
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return Folder(path, false);
+  if (fs::is_directory(path, ec)) {
+    GameLocation location = Folder(path, false);
+    location.no_project = !HoldsGame(path);
+    return location;
+  }
   GameLocation location;
   if (fs::is_regular_file(path, ec) && IsProjectFileName(path.filename().string()))
     return Folder(path.parent_path(), false);

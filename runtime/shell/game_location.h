@@ -9,9 +9,10 @@
 namespace runtime {
 
 struct GameLocation {
-  std::string folder;  // empty when the argument names no game
-  bool demo = false;   // no game was given and the installed demo plays
-  std::string error;   // why the argument names no game
+  std::string folder;       // empty when the argument names no game
+  bool demo = false;        // no game was given and the installed demo plays
+  std::string error;        // why the argument names no game
+  bool no_project = false;  // a folder was given that holds no data.aoat
 };
 
 // The folders the demo may lie in for the player program at `program_file`,

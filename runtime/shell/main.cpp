@@ -58,6 +58,11 @@ bool SetUpGameFolder(const runtime::PlayerOptions& options, std::string* error) 
     std::fprintf(stderr,
                  "aoat-player: no game given and no data.aoat here; playing the demo in %s\n",
                  game.folder.c_str());
+  if (game.no_project)
+    std::fprintf(stderr,
+                 "aoat-player: there is no data.aoat in %s; it plays as an empty story (give the "
+                 "folder that holds the game's data.aoat)\n",
+                 game.folder.c_str());
   platform::SetGameFolder(WithSlash(game.folder));
   return true;
 }
@@ -120,6 +125,7 @@ int Play(runtime::PlayerOptions options, const std::string& command_line) {
     return Fail(kExitStartFailure, error);
   // The option outranks AOAT_SOUNDFONT and the system's sound fonts.
   if (!options.soundfont.empty()) platform::SetSoundFont(options.soundfont);
+  platform::SettleSoundFont();
   if (!options.trace_path.empty() && !platform::OpenTrace(options.trace_path))
     return Fail(kExitStartFailure, "cannot write the trace to '" + options.trace_path + "'");
   auto backend = CreateBackend(options);

@@ -26,18 +26,25 @@ struct RunResult {
   std::string err;
 };
 
+// A run that has not ended after this long hangs: it is killed and fails.
+inline constexpr int kRunLimitSeconds = 120;
+inline constexpr int kKilledByTimeout = 124;
+
 // Runs the player with `args` (already quoted for the shell) in `folder`,
 // which also keeps its standard output and error. The folder is also the
 // run's XDG_RUNTIME_DIR, so that runs of the same game in parallel tests do
 // not meet at the single-instance lock, and its "home" the run's home, where
 // the player keeps saves and screenshots; the runs of one test share it.
-inline RunResult RunPlayer(const test_support::TempFolder& folder, const std::string& args) {
+// `environment` goes before the program as `env` takes it ("-u DISPLAY").
+inline RunResult RunPlayer(const test_support::TempFolder& folder, const std::string& args,
+                           const std::string& environment = "") {
   const std::string dir = folder.Path().string();
   const std::string player = (test_support::BinaryDir() / "aoat-player").string();
   const std::string command = "cd '" + dir + "' && HOME='" + dir + "/home' XDG_DATA_HOME='" + dir +
                               "/home/.local/share' XDG_CONFIG_HOME='" + dir +
-                              "/home/.config' XDG_RUNTIME_DIR='" + dir + "' '" + player + "' " +
-                              args + " > stdout.txt 2> stderr.txt < /dev/null";
+                              "/home/.config' XDG_RUNTIME_DIR='" + dir + "' timeout -k 5 " +
+                              std::to_string(kRunLimitSeconds) + " env " + environment + " '" +
+                              player + "' " + args + " > stdout.txt 2> stderr.txt < /dev/null";
   const int status = std::system(command.c_str());
   RunResult result;
   if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);

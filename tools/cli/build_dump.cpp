@@ -25,8 +25,7 @@ int BuildCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     return kExitFailure;
   }
   const story_source::BuildResult result = story_source::BuildStory(source.bytes);
-  for (const auto& diagnostic : result.diagnostics)
-    err << story_source::FormatDiagnostic(parsed->input, diagnostic) << "\n";
+  ListDiagnostics(parsed->input, result.diagnostics, err);
   if (!result.ok) {
     const int errors =
         story_source::CountSeverity(result.diagnostics, story_source::Severity::kError);

@@ -59,8 +59,7 @@ int LintCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   const auto* bytes = reinterpret_cast<const uint8_t*>(file.bytes.data());
   // The size check sees the whole size; the checks see what the player reads.
   const auto findings = lint::LintImage({bytes, file.bytes.size()}, file.size, lookup);
-  for (const auto& finding : findings)
-    out << story_source::FormatDiagnostic(*data_path, finding) << "\n";
+  ListDiagnostics(*data_path, findings, out);
   const int errors = story_source::CountSeverity(findings, story_source::Severity::kError);
   const int warnings = story_source::CountSeverity(findings, story_source::Severity::kWarning);
   out << "aoat lint: " << errors << (errors == 1 ? " error, " : " errors, ") << warnings

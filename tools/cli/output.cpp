@@ -1,5 +1,7 @@
 #include "tools/cli/output.h"
 
+#include <algorithm>
+
 #include "runtime/project/project_file.h"
 
 namespace cli {
@@ -18,6 +20,14 @@ bool ReadProjectFile(const std::string& path, FileContents* contents, std::ostre
   err << path << ": error: the file is " << contents->size << " bytes; a project file is exactly "
       << project::kFileSize << " bytes (aoat lint tells how the player reads it)\n";
   return false;
+}
+
+void ListDiagnostics(std::string_view file, const std::vector<story_source::Diagnostic>& all,
+                     std::ostream& to) {
+  const size_t listed = std::min(all.size(), kMaxListedDiagnostics);
+  for (size_t i = 0; i < listed; ++i) to << story_source::FormatDiagnostic(file, all[i]) << "\n";
+  if (all.size() > listed)
+    to << file << ": " << all.size() - listed << " more errors and warnings, not listed\n";
 }
 
 bool WriteOutput(const std::string& path, std::string_view bytes, std::ostream& out,

@@ -5,8 +5,10 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/cli/files.h"
+#include "tools/story_source/diagnostics.h"
 
 namespace cli {
 
@@ -18,6 +20,14 @@ bool ReadInput(const std::string& path, uint64_t max_bytes, FileContents* conten
                std::ostream& err);
 // Reads a project file and refuses one that is not exactly the full size.
 bool ReadProjectFile(const std::string& path, FileContents* contents, std::ostream& err);
+// Past this many, errors and warnings are counted, not listed: a source
+// broken throughout would bury the first ones, which matter most.
+inline constexpr size_t kMaxListedDiagnostics = 100;
+
+// The diagnostics of `file`, one a line, the first kMaxListedDiagnostics of
+// them, then how many more there are.
+void ListDiagnostics(std::string_view file, const std::vector<story_source::Diagnostic>& all,
+                     std::ostream& to);
 // Writes to a file, or to `out` for "-".
 bool WriteOutput(const std::string& path, std::string_view bytes, std::ostream& out,
                  std::ostream& err);

@@ -33,6 +33,11 @@ std::vector<Diagnostic> LintProject(const project::ProjectData& data, const File
 std::vector<Diagnostic> LintImage(std::span<const uint8_t> file, uint64_t file_size,
                                   const FileLookup& lookup);
 
+// What a listed file that is there holds for the player's readers: empty
+// when they take it, else what is wrong, as a phrase after the file's name.
+enum class AssetKind { kPicture, kSound, kSong };
+std::string DecodingProblem(const std::string& path, AssetKind kind);
+
 // The parts, for the table of checks.
 void CheckAssets(const project::ProjectData& data, const FileLookup& lookup,
                  std::vector<Diagnostic>* out);

@@ -14,8 +14,8 @@ using story_source::kAssetLists;
 using story_source::Severity;
 
 // A path as the player builds it: too long for its buffer, or not there.
-void CheckFile(const std::string& path, const std::string& where, const FileLookup& lookup,
-               std::vector<Diagnostic>* out) {
+void CheckFile(const std::string& path, AssetKind kind, const std::string& where,
+               const FileLookup& lookup, std::vector<Diagnostic>* out) {
   if (static_cast<int>(path.size()) + 1 > story_source::kPathBufferBytes) {
     Report(out, Severity::kError, where,
            "the path " + Shown(path) + " is " + std::to_string(path.size()) +
@@ -24,8 +24,20 @@ void CheckFile(const std::string& path, const std::string& where, const FileLook
                " and the ending zero");
     return;
   }
-  if (!lookup(path))
+  const auto found = lookup(path);
+  if (!found) {
     Report(out, Severity::kError, where, "the file " + Shown(path) + " is not in the game folder");
+    return;
+  }
+  const std::string problem = DecodingProblem(*found, kind);
+  if (!problem.empty())
+    Report(out, Severity::kError, where, "the file " + Shown(path) + " " + problem);
+}
+
+AssetKind KindOf(int list) {
+  if (list == project::kSounds) return AssetKind::kSound;
+  if (list == project::kSongs) return AssetKind::kSong;
+  return AssetKind::kPicture;
 }
 
 void CheckList(const project::ProjectData& data, const story_source::AssetListInfo& info,
@@ -54,7 +66,7 @@ void CheckList(const project::ProjectData& data, const story_source::AssetListIn
       Report(out, Severity::kError, entry, "has no file name");
       continue;
     }
-    CheckFile(std::string(info.folder) + name, entry, lookup, out);
+    CheckFile(std::string(info.folder) + name, KindOf(info.list), entry, lookup, out);
   }
 }
 
@@ -81,7 +93,7 @@ void CheckLayoutPictures(const project::ProjectData& data, const FileLookup& loo
   };
   for (const auto& fixed : kFixed) {
     if (fixed.slot >= 0 && !AnyLayoutShows(data, fixed.slot)) continue;
-    CheckFile(std::string(fixed.path), std::string(fixed.role), lookup, out);
+    CheckFile(std::string(fixed.path), AssetKind::kPicture, std::string(fixed.role), lookup, out);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "tools/story_source/build_reader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -109,6 +110,16 @@ bool ExpectType(BuildContext& context, const Node& node, bool ok, std::string_vi
 std::optional<int64_t> ReadInteger(BuildContext& context, const Node& node, int64_t lowest,
                                    int64_t highest) {
   const Json& v = *node.value;
+  // The JSON reader keeps a whole number beyond 64 bits as a floating-point
+  // value; it is an integer all the same, just out of range.
+  if (v.is_number_float()) {
+    const double d = v.get<double>();
+    if (std::isfinite(d) && std::trunc(d) == d && std::fabs(d) >= 0x1p63) {
+      context.Error(node, "the integer " + v.dump() + " is out of range; allowed are " +
+                              std::to_string(lowest) + " to " + std::to_string(highest));
+      return std::nullopt;
+    }
+  }
   if (!ExpectType(context, node, v.is_number_integer(), "an integer")) return std::nullopt;
   int64_t n = 0;
   bool fits = true;

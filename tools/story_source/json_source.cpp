@@ -48,18 +48,30 @@ class LineIndex {
     for (size_t i = 0; i < text.size(); ++i)
       if (text[i] == '\n') starts_.push_back(i + 1);
   }
+  // The parser asks in the order of the source, so the count of characters
+  // goes on from the last answer on the same line: a source of one long
+  // line costs no more than one of many short ones.
   SourcePosition At(size_t offset) const {
     offset = std::min(offset, text_.size());
     const auto it = std::upper_bound(starts_.begin(), starts_.end(), offset) - 1;
-    int column = 1;
-    for (size_t i = *it; i < offset; ++i)
-      if ((static_cast<uint8_t>(text_[i]) & 0xC0) != 0x80) ++column;  // count characters
-    return {static_cast<int>(it - starts_.begin()) + 1, column};
+    const auto line = static_cast<size_t>(it - starts_.begin());
+    if (line != last_line_ || offset < last_offset_) {
+      last_line_ = line;
+      last_offset_ = *it;
+      last_column_ = 1;
+    }
+    for (size_t i = last_offset_; i < offset; ++i)
+      if ((static_cast<uint8_t>(text_[i]) & 0xC0) != 0x80) ++last_column_;  // count characters
+    last_offset_ = offset;
+    return {static_cast<int>(line) + 1, last_column_};
   }
 
  private:
   std::string_view text_;
   std::vector<size_t> starts_;
+  mutable size_t last_line_ = 0;
+  mutable size_t last_offset_ = 0;
+  mutable int last_column_ = 1;
 };
 
 bool IsNumberChar(char c) {

@@ -71,10 +71,49 @@ TEST(TextFont, NegativeHeightIsTheEmAndZeroIsTheDefault) {
 
 TEST(TextFont, HostileSizesAreBounded) {
   const Font huge(Describe("標準ゴシック", 1 << 30));
-  EXPECT_LE(huge.Metrics().height_px, 1024);
+  EXPECT_LE(huge.Metrics().height_px, 480);
+  FontDescription wide = Describe("標準ゴシック", 1 << 30);
+  wide.width = 1 << 30;
+  EXPECT_LE(Font(wide).GlyphFor(U'\x6F22').width_px, 640 + 64);
   const Font tiny(Describe("標準ゴシック", 1));
   EXPECT_EQ(tiny.Metrics().height_px, 1);
   EXPECT_GE(tiny.GlyphFor(U'A').advance_px, 0);
+}
+
+// Measuring takes the advance without rasterising; it must be the drawn
+// glyph's advance in every style, for glyphs the face lacks too.
+TEST(TextFont, AdvancesWithoutRasterisingEqualTheGlyphs) {
+  for (const int weight : {400, 700}) {
+    for (const int size : {1, 13, 16, 40, 480}) {
+      FontDescription d = Describe("標準明朝", size, weight);
+      d.italic = size == 40;
+      const Font font(d);
+      for (const char32_t c : {U'A', U' ', U'\x3042', U'\x6F22', U'\xFFFD', U'\x10FFFD'}) {
+        const int measured = font.AdvanceFor(c);
+        EXPECT_EQ(measured, font.GlyphFor(c).advance_px) << size << " " << static_cast<int>(c);
+      }
+    }
+  }
+}
+
+// A hostile layout's text at the largest cell: a frame's glyphs stay in the
+// cache, so a second frame rasterises none, and glyphs far off the screen
+// are measured but never rasterised.
+TEST(TextFont, AFrameOfHugeTextIsRasterisedOnce) {
+  const Font font(Describe("標準ゴシック", 1 << 30));
+  platform::Surface surface(640, 480, platform::PixelFormat::Rgb565());
+  platform::DrawingContext dc(surface);
+  dc.SelectFont(&font);
+  const std::string line = Sjis("漢字かなカナ一二三四五六七八九十百千万円年月日時分秒");
+  const size_t before = font.GlyphsRendered();
+  for (int y : {0, 200}) dc.TextOut(-300, y, line);
+  const size_t first_frame = font.GlyphsRendered() - before;
+  EXPECT_GT(first_frame, 0u);
+  EXPECT_LT(first_frame, 10u);  // 27 characters, two or three reach the screen
+  for (int y : {0, 200}) dc.TextOut(-300, y, line);
+  EXPECT_EQ(font.GlyphsRendered() - before, first_frame);
+  dc.TextOut(1 << 30, 1 << 30, line);
+  EXPECT_EQ(font.GlyphsRendered() - before, first_frame);
 }
 
 TEST(TextFont, BoldIsSynthesisedWiderWhereTheFaceHasNone) {

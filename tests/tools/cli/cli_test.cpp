@@ -1,6 +1,7 @@
 #include "tools/cli/commands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <sstream>
 
@@ -80,6 +81,52 @@ TEST(Cli, RefusesFilesThatAreNotProjectFiles) {
   EXPECT_EQ(binary.status, cli::kExitFailure);
   EXPECT_NE(binary.err.find("x.aoat:1:1: error:"), std::string::npos) << binary.err;
   EXPECT_EQ(Aoat({"build", folder.Path().string()}).status, cli::kExitFailure);  // a folder
+}
+
+// A named pipe or a link to /dev/zero as the project file: every command
+// ends at once instead of waiting or reading for ever.
+TEST(Cli, CommandsRefuseWhatIsNotARegularFile) {
+  test_support::TempFolder folder;
+  const std::string pipe = (folder.Path() / "pipe" / "data.aoat").string();
+  std::filesystem::create_directories(folder.Path() / "pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::filesystem::create_directories(folder.Path() / "zero");
+  const std::string zero = (folder.Path() / "zero" / "data.aoat").string();
+  std::filesystem::create_symlink("/dev/zero", zero);
+  for (const std::string& file : {pipe, zero}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"dump", file},
+          {"graph", file},
+          {"build", file},
+          {"lint", std::filesystem::path(file).parent_path().string()}}) {
+      SCOPED_TRACE(args[0] + " " + args[1]);
+      const Outcome run = Aoat(args);
+      EXPECT_EQ(run.status, cli::kExitFailure);
+      EXPECT_NE((run.out + run.err).find("data.aoat: error: not a regular file"), std::string::npos)
+          << run.out << run.err;
+    }
+  }
+}
+
+// A source broken on every page, all on one line: the first hundred faults
+// are listed with their true columns, the rest only counted.
+TEST(Cli, ABuildListsTheFirstHundredFaultsAndCountsTheRest) {
+  test_support::TempFolder folder;
+  std::string source = "{\"pages\": [";
+  for (int i = 0; i < 300; ++i)
+    source += std::string(i == 0 ? "" : ",") + "{\"page\": 1, \"end\": 0}";
+  source += "]}";
+  const std::string story = folder.Write("dup.json", source).string();
+  const Outcome built = Aoat({"build", story, "-o", (folder.Path() / "d.aoat").string()});
+  EXPECT_EQ(built.status, cli::kExitFailure);
+  EXPECT_EQ(std::count(built.err.begin(), built.err.end(), '\n'), 102) << built.err;
+  // Entry 1 starts after "{"pages": [" (11 bytes), one entry of 21 and a comma.
+  EXPECT_NE(built.err.find(story + ":1:34: error: pages entry 1: page 1 is defined twice"),
+            std::string::npos)
+      << built.err.substr(0, 300);
+  EXPECT_NE(built.err.find(story + ": 199 more errors and warnings, not listed"),
+            std::string::npos);
+  EXPECT_NE(built.err.find("aoat build: 299 errors; nothing written"), std::string::npos);
 }
 
 TEST(Cli, GraphWritesDotAndSvg) {

@@ -1,8 +1,13 @@
 // lint on real game folders, with the player's own file lookup.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <sstream>
 
+#include "tests/platform/bmp_builder.h"
+#include "tests/support/sound_files.h"
 #include "tests/support/support.h"
 #include "tools/cli/commands.h"
 #include "tools/lint/lint.h"
@@ -34,8 +39,10 @@ void MakeGame(const test_support::TempFolder& game) {
   ASSERT_TRUE(built.ok);
   game.Write("data.aoat", std::string(built.image.begin(), built.image.end()));
   for (const char* file : {"lyout/mark.bmp", "lyout/Mouse.BMP", "lyout/title.bmp",
-                           "person/sub/taro.bmp", "backmain/森.bmp", "wav/door.wav"})
-    game.Write(file, "x");
+                           "person/sub/taro.bmp", "backmain/森.bmp"})
+    game.Write(file, test_support::MakeBmp({}));
+  game.Write("wav/door.wav",
+             test_support::WaveFile(1, 22050, 16, test_support::ConstantPcm16(8, 1, 0)));
 }
 
 TEST(LintPlayerLookup, FindsFilesAsThePlayerDoes) {
@@ -78,6 +85,33 @@ TEST(LintPlayerLookup, ReportsAFileOfTheWrongSizeAndAMissingOne) {
   const Outcome none = Lint(empty.Path().string());
   EXPECT_EQ(none.status, 1);
   EXPECT_NE(none.out.find("there is no data.aoat in the folder"), std::string::npos) << none.out;
+}
+
+// Files that are there but that the player cannot use: each is named with
+// what is wrong, and the lint fails.
+TEST(LintPlayerLookup, DecodesEveryListedFileAsThePlayerWould) {
+  test_support::TempFolder game;
+  MakeGame(game);
+  const std::string bmp = test_support::MakeBmp({});
+  game.Write("lyout/title.bmp", bmp.substr(0, bmp.size() - 1));
+  std::filesystem::remove(game.Path() / "lyout" / "mark.bmp");
+  std::filesystem::create_directory(game.Path() / "lyout" / "mark.bmp");
+  std::filesystem::remove(game.Path() / "person" / "sub" / "taro.bmp");
+  ASSERT_EQ(::mkfifo((game.Path() / "person" / "sub" / "taro.bmp").c_str(), 0600), 0);
+  std::filesystem::remove(game.Path() / "backmain" / "森.bmp");
+  std::filesystem::create_symlink("/dev/zero", game.Path() / "backmain" / "森.bmp");
+  const std::string wave = game.Read("wav/door.wav");
+  game.Write("wav/door.wav", wave.substr(0, wave.size() - 4));
+  const Outcome broken = Lint(game.Path().string());
+  EXPECT_EQ(broken.status, 1);
+  for (const char* expected : {
+           "the title screen: the file \"lyout\\title.bmp\" cannot be read as a BMP",
+           "the start-up logo: the file \"lyout\\mark.bmp\" is not a regular file",
+           "person picture 1: the file \"person\\Sub\\Taro.BMP\" is not a regular file",
+           "sound 1: the file \"wav\\DOOR.wav\" cannot be played: truncated",
+           "5 errors",
+       })
+    EXPECT_NE(broken.out.find(expected), std::string::npos) << expected << "\n" << broken.out;
 }
 
 }  // namespace

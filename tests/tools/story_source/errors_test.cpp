@@ -141,6 +141,8 @@ const BadStory kBadStories[] = {
     {"coordinate beyond 32 bits", "{\"layout\": {\"menu\": {\"x\": 2147483648}}}",
      "\"x\": 2147483648 is out of range"},
     {"huge number", "{\"layout\": {\"menu\": {\"x\": 99999999999999999999}}}",
+     "\"x\": the integer 1e+20 is out of range"},
+    {"fraction", "{\"layout\": {\"menu\": {\"x\": 1.5}}}",
      "expected an integer, found a number with a fraction"},
     {"unknown slot", "{\"layout\": {\"title\": {}}}", "default layout: unknown field \"title\""},
     {"raw block unknown", "{\"raw\": [{\"block\": \"str9\", \"at\": 0, \"hex\": \"00\"}]}",
