@@ -87,6 +87,8 @@ class SdlBackend : public Backend {
   bool CreateRenderer();
   void DestroyRenderer();
   bool PrepareTexture(const Surface& frame);
+  // The frame into the texture, converted where the formats differ.
+  bool FillTexture(const Surface& frame);
   void DrawKeptFrame();
   // Sharp bilinear: the picture at its largest whole multiple, made with
   // nearest pixels, is what gets smoothed into the viewport.
@@ -108,6 +110,9 @@ class SdlBackend : public Backend {
   int texture_width_ = 0;
   int texture_height_ = 0;
   Uint32 texture_format_ = 0;
+  Uint32 native_format_ = 0;  // the renderer's 32-bit format, 0: none we write
+  // The kept frame is on screen: a frame equal to it is not drawn again.
+  bool frame_shown_ = false;
   std::string title_;
   bool fullscreen_ = false;
   bool active_ = false;
