@@ -10,7 +10,7 @@ BENCH_O2_BUILD ?= build-bench-o2
 FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz demo gallery package clean format
+.PHONY: all deps build run test test-asan bench bench-idle fuzz demo gallery package clean format
 
 all: build
 
@@ -62,6 +62,11 @@ bench: deps $(BENCH_BUILD)/CMakeCache.txt $(BENCH_O2_BUILD)/CMakeCache.txt
 	  case $$b in */bench_goals_*) continue;; esac; echo "== $$b"; $$b; done
 	cmake --build $(BENCH_O2_BUILD) -j $(JOBS) --target goal-benchmarks
 	@for b in $(BENCH_O2_BUILD)/bench/bench_goals_*; do echo "== $$b (-O2)"; $$b; done
+
+# Idle CPU of the shipped build on the demo's title beside the ScummVM
+# launcher, both in a window on one Xvfb display (skipped without them).
+bench-idle: demo
+	@./bench/idle/bench_idle.sh $(BUILD)
 
 # libFuzzer harnesses (clang). Run one with: build-fuzz/fuzz/fuzz_<name> -max_total_time=60
 $(FUZZ_BUILD)/CMakeCache.txt:
