@@ -130,6 +130,8 @@ class SdlBackend : public Backend {
   SdlAudio audio_;
   std::chrono::steady_clock::time_point last_frame_end_{};
   std::chrono::microseconds min_frame_interval_{15000};
+  std::chrono::microseconds refresh_period_{16666};
+  bool drew_this_frame_ = false;  // presentation drew since the last frame's end
 };
 
 }  // namespace platform::sdl

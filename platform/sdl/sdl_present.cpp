@@ -100,6 +100,7 @@ bool SdlBackend::PrepareTexture(const Surface& frame) {
 void SdlBackend::Present(const Surface& back, const Rect& source) {
   if (!frames_.Keep(back, source) && frame_shown_) return;
   DrawKeptFrame();
+  drew_this_frame_ = true;
 }
 
 bool SdlBackend::FillTexture(const Surface& frame) {
@@ -175,18 +176,22 @@ Viewport SdlBackend::OutputViewport() const {
 }
 
 // A little shorter than the display's refresh period: where vsync waits, the
-// limiter never does; where it does not, frames come at about that rate.
+// limiter never does; where it does not, frames come at about that rate. A
+// frame that drew nothing had no vsync to wait for: it sleeps the whole
+// period, so that frames keep the display's pace.
 void SdlBackend::UpdateFrameInterval() {
   SDL_DisplayMode mode{};
   int refresh_hz = kDefaultRefreshHz;
   if (window_ != nullptr && SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0)
     refresh_hz = mode.refresh_rate;
   min_frame_interval_ = std::chrono::microseconds(900000 / refresh_hz);
+  refresh_period_ = std::chrono::microseconds(1000000 / refresh_hz);
 }
 
 void SdlBackend::LimitFrameRate() {
   const auto now = std::chrono::steady_clock::now();
-  const auto due = last_frame_end_ + min_frame_interval_;
+  const auto due = last_frame_end_ + (drew_this_frame_ ? min_frame_interval_ : refresh_period_);
+  drew_this_frame_ = false;
   if (now < due) {
     std::this_thread::sleep_for(due - now);
     last_frame_end_ = due;
