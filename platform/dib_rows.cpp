@@ -15,15 +15,11 @@
 namespace platform {
 namespace {
 
-// One 8-bit channel into the target's mask, keeping the channel's top bits.
+// One 8-bit channel into the target's mask, by the surface's own packing.
 std::array<uint32_t, 256> PackTable(uint32_t mask) {
   std::array<uint32_t, 256> table{};
-  const int width = std::popcount(mask);
-  const int low = mask == 0 ? 0 : std::countr_zero(mask);
-  for (uint32_t v = 0; v < 256 && width > 0; ++v) {
-    const uint32_t reduced = width >= 8 ? v << (width - 8) : v >> (8 - width);
-    table[v] = (reduced << low) & mask;
-  }
+  const PixelFormat only_this{32, mask, 0, 0};
+  for (uint32_t v = 0; v < 256; ++v) table[v] = ColorRefToPixel(only_this, v);
   return table;
 }
 
