@@ -34,6 +34,11 @@ run: demo
 gallery: build
 	./$(BUILD)/effects-gallery $(BUILD)/effects.png
 
+# Idle CPU of the shipped build on the demo's title beside the ScummVM
+# launcher, both in a window on one Xvfb display (skipped without them).
+bench-idle: demo
+	@./bench/idle/bench_idle.sh $(BUILD)
+
 # A Debian package in $(BUILD)/: install it with
 # `sudo apt-get install ./$(BUILD)/aoat-player_*.deb`.
 package: build
@@ -62,11 +67,6 @@ bench: deps $(BENCH_BUILD)/CMakeCache.txt $(BENCH_O2_BUILD)/CMakeCache.txt
 	  case $$b in */bench_goals_*) continue;; esac; echo "== $$b"; $$b; done
 	cmake --build $(BENCH_O2_BUILD) -j $(JOBS) --target goal-benchmarks
 	@for b in $(BENCH_O2_BUILD)/bench/bench_goals_*; do echo "== $$b (-O2)"; $$b; done
-
-# Idle CPU of the shipped build on the demo's title beside the ScummVM
-# launcher, both in a window on one Xvfb display (skipped without them).
-bench-idle: demo
-	@./bench/idle/bench_idle.sh $(BUILD)
 
 # libFuzzer harnesses (clang). Run one with: build-fuzz/fuzz/fuzz_<name> -max_total_time=60
 $(FUZZ_BUILD)/CMakeCache.txt:
