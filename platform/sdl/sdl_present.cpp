@@ -5,7 +5,6 @@
 // copies it; other pictures go into a texture of their own format. A frame
 // equal to the one on screen is not drawn again.
 #include <algorithm>
-#include <cstring>
 #include <thread>
 
 #include "platform/pixel_rows.h"
@@ -90,6 +89,8 @@ bool SdlBackend::PrepareTexture(const Surface& frame) {
                                frame.Height());
   if (texture_ == nullptr) return false;
   SDL_SetTextureScaleMode(texture_, FirstPassScaleMode(options_));
+  // The picture is opaque: a format with alpha must not make it blend.
+  SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
   texture_format_ = format;
   texture_width_ = frame.Width();
   texture_height_ = frame.Height();
@@ -100,7 +101,6 @@ bool SdlBackend::PrepareTexture(const Surface& frame) {
 void SdlBackend::Present(const Surface& back, const Rect& source) {
   if (!frames_.Keep(back, source) && frame_shown_) return;
   DrawKeptFrame();
-  drew_this_frame_ = true;
 }
 
 bool SdlBackend::FillTexture(const Surface& frame) {
@@ -140,6 +140,7 @@ void SdlBackend::DrawKeptFrame() {
   SDL_RenderCopy(renderer_, source, nullptr, &target);
   SDL_RenderPresent(renderer_);
   frame_shown_ = true;
+  drew_this_frame_ = true;
 }
 
 SDL_Texture* SdlBackend::WholeMultipleTexture(const Viewport& viewport) {
