@@ -10,7 +10,7 @@ BENCH_O2_BUILD ?= build-bench-o2
 FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench fuzz demo gallery package clean format
+.PHONY: all deps build run test test-asan bench bench-idle fuzz demo gallery package clean format
 
 all: build
 
@@ -33,6 +33,11 @@ run: demo
 # Every layer and procedural effect on one test picture: build/effects.png.
 gallery: build
 	./$(BUILD)/effects-gallery $(BUILD)/effects.png
+
+# Idle CPU of the shipped build on the demo's title beside the ScummVM
+# launcher, both in a window on one Xvfb display (skipped without them).
+bench-idle: demo
+	@./bench/idle/bench_idle.sh $(BUILD)
 
 # A Debian package in $(BUILD)/: install it with
 # `sudo apt-get install ./$(BUILD)/aoat-player_*.deb`.

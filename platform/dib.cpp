@@ -198,8 +198,7 @@ std::unique_ptr<Dib> Dib::Parse(std::span<const uint8_t> info, std::span<const u
 }
 
 void Dib::ReadRow(int y, int x, int count, uint32_t* out) const {
-  const int file_row = top_down_ ? y : height_px_ - 1 - y;
-  const uint8_t* row = bits_.data() + static_cast<size_t>(file_row) * stride_bytes_;
+  const uint8_t* row = RowBits(y);
   const PixelFormat fields{bits_per_pixel_, masks_[0], masks_[1], masks_[2]};
   for (int i = 0; i < count; ++i) {
     const int px = x + i;
@@ -248,7 +247,7 @@ std::unique_ptr<Dib> ReadBmpFile(const std::string& path) {
   return Dib::FromFileParts(head, pixels, file->Size());
 }
 
-void DrawDib(Surface& surface, const Rect& dst, const Dib& dib, const Rect& src) {
+void reference::DrawDib(Surface& surface, const Rect& dst, const Dib& dib, const Rect& src) {
   if (dst.Empty() || src.Empty()) return;
   const int top = std::max(dst.top, 0);
   const int bottom = std::min(dst.bottom, surface.Height());

@@ -61,6 +61,15 @@ class Dib {
   void ReadRow(int y, int x, int count, uint32_t* out) const;
   uint32_t ColorRefAt(int x, int y) const;
 
+  // What the whole-row conversion reads: the stored bits of row `y` (0 =
+  // top), the colour table (2^bpp entries when indexed), and the red, green
+  // and blue masks of 16- and 32-bit pixels.
+  const uint8_t* RowBits(int y) const {
+    return bits_.data() + static_cast<size_t>(top_down_ ? y : height_px_ - 1 - y) * stride_bytes_;
+  }
+  const std::vector<uint32_t>& Palette() const { return palette_; }
+  const uint32_t* Masks() const { return masks_; }
+
  private:
   Dib() = default;
   // `after_bytes`: how many bytes follow the information block in the file
@@ -87,7 +96,13 @@ std::unique_ptr<Dib> ReadBmpFile(const std::string& path);
 
 // Copies `src` of the bitmap onto `dst` of the surface, stretched by nearest
 // sample, converting each pixel to the surface's format. Rectangles are
-// clipped to the bitmap and the surface.
+// clipped to the bitmap and the surface. An unscaled copy onto a 16- or
+// 32-bit surface converts whole rows; everything else takes the reference
+// loop, which gives the same pixels.
 void DrawDib(Surface& surface, const Rect& dst, const Dib& dib, const Rect& src);
+
+namespace reference {
+void DrawDib(Surface& surface, const Rect& dst, const Dib& dib, const Rect& src);
+}  // namespace reference
 
 }  // namespace platform

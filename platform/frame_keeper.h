@@ -1,4 +1,5 @@
-// The last presented frame, kept by a backend for screenshots.
+// The last presented frame, kept by a backend for screenshots and to tell
+// whether the next frame shows anything new.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +13,10 @@ namespace platform {
 
 class FrameKeeper {
  public:
-  // Copies the `source` rectangle of `back` (clipped to it).
-  void Keep(const Surface& back, const Rect& source);
+  // Copies the `source` rectangle of `back` (clipped to it). True when the
+  // kept frame changed: its first frame, another size or format, or other
+  // pixels; rows that are equal are not copied again.
+  bool Keep(const Surface& back, const Rect& source);
   // The kept frame, or nullptr before the first presentation.
   const Surface* Frame() const { return frame_.get(); }
   Surface* MutableFrame() { return frame_.get(); }

@@ -16,6 +16,16 @@ namespace {
 
 constexpr int kMaxScale = 16;
 
+// Set when the process exits through exit() while a window is open: the
+// program itself always removes the backend first, so this is a library
+// ending the process, above all Xlib when the display's connection broke.
+// Closing the window then would wait for the dead display forever.
+bool g_exiting_under_window = false;
+
+void NoteExit() {
+  g_exiting_under_window = true;
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend(const DisplayOptions& options) : options_(options) {
@@ -25,6 +35,7 @@ SdlBackend::SdlBackend(const DisplayOptions& options) : options_(options) {
 }
 
 SdlBackend::~SdlBackend() {
+  if (g_exiting_under_window) return;  // the process ends: nothing to give back
   audio_.Close();
   DestroyMainWindow();
   SDL_Quit();
@@ -55,6 +66,10 @@ bool SdlBackend::CreateMainWindow(std::string_view title_sjis) {
     DestroyMainWindow();
     return false;
   }
+  // Registered after the backend was installed, so it runs before the
+  // installed backend's destructor at exit.
+  static const bool exit_noted = std::atexit(&NoteExit) == 0;
+  (void)exit_noted;
   SetIconFromResource();
   UpdateFrameInterval();
   OpenGamepads();

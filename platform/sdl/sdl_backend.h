@@ -92,6 +92,8 @@ class SdlBackend : public Backend {
   MessageBoxAnswer AnswerInWindow(MessageBoxKind kind, std::string_view caption_sjis,
                                   std::string_view text_sjis);
   bool PrepareTexture(const Surface& frame);
+  // The frame into the texture, converted where the formats differ.
+  bool FillTexture(const Surface& frame);
   void DrawKeptFrame();
   // Sharp bilinear: the picture at its largest whole multiple, made with
   // nearest pixels, is what gets smoothed into the viewport.
@@ -113,6 +115,9 @@ class SdlBackend : public Backend {
   int texture_width_ = 0;
   int texture_height_ = 0;
   Uint32 texture_format_ = 0;
+  Uint32 native_format_ = 0;  // the renderer's 32-bit format, 0: none we write
+  // The kept frame is on screen: a frame equal to it is not drawn again.
+  bool frame_shown_ = false;
   std::string title_;
   bool fullscreen_ = false;
   bool active_ = false;
@@ -130,6 +135,8 @@ class SdlBackend : public Backend {
   SdlAudio audio_;
   std::chrono::steady_clock::time_point last_frame_end_{};
   std::chrono::microseconds min_frame_interval_{15000};
+  std::chrono::microseconds refresh_period_{16666};
+  bool drew_this_frame_ = false;  // presentation drew since the last frame's end
 };
 
 }  // namespace platform::sdl

@@ -100,9 +100,11 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
       texture_ = nullptr;
       if (multiple_texture_ != nullptr) SDL_DestroyTexture(multiple_texture_);
       multiple_texture_ = nullptr;
+      frame_shown_ = false;
       MarkAllSurfacesLost();
       break;
     case SDL_RENDER_TARGETS_RESET:
+      frame_shown_ = false;
       MarkAllSurfacesLost();
       break;
     default:

@@ -317,6 +317,49 @@ TEST_F(SdlBackendTest, PresentAndDisplayModeRules) {
   EXPECT_FALSE(back.IsLost());
 }
 
+// The colour of the window's pixel at `x`, `y` as the renderer shows it.
+Uint32 ShownPixel(int x, int y) {
+  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(1));
+  Uint32 pixel = 0;
+  const SDL_Rect one{x, y, 1, 1};
+  SDL_RenderReadPixels(renderer, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+  return pixel & 0xFFFFFF;
+}
+
+void PaintWindowBlue() {
+  SDL_Renderer* renderer = SDL_GetRenderer(SDL_GetWindowFromID(1));
+  SDL_SetRenderDrawColor(renderer, 0, 0, 255, 255);
+  SDL_RenderClear(renderer);
+  SDL_RenderPresent(renderer);
+}
+
+TEST_F(SdlBackendTest, AFrameEqualToTheShownOneIsNotDrawnAgainUntilTheWindowAsks) {
+  ASSERT_TRUE(Open(1));
+  ASSERT_NE(SDL_GetWindowFromID(1), nullptr);
+  auto& backend = platform::CurrentBackend();
+  platform::Surface back(640, 480, platform::PixelFormat::Rgb565());
+  back.Fill(back.Bounds(), 0xF800);
+  back.SetPixel(639, 479, 0x001F);
+  backend.Present(back, back.Bounds());
+  EXPECT_EQ(ShownPixel(0, 0), 0xFF0000u);
+  EXPECT_EQ(ShownPixel(639, 479), 0x0000FFu);
+  PaintWindowBlue();
+  backend.Present(back, back.Bounds());
+  EXPECT_EQ(ShownPixel(0, 0), 0x0000FFu) << "the same frame was drawn again";
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = SDL_WINDOWEVENT_EXPOSED;
+  e.window.windowID = 1;
+  SDL_PushEvent(&e);
+  TakeAll();
+  EXPECT_EQ(ShownPixel(0, 0), 0xFF0000u) << "an expose shows the kept frame";
+  PaintWindowBlue();
+  back.SetPixel(320, 240, 0x07E0);
+  backend.Present(back, back.Bounds());
+  EXPECT_EQ(ShownPixel(0, 0), 0xFF0000u) << "a changed frame is drawn whole";
+  EXPECT_EQ(ShownPixel(320, 240), 0x00FF00u);
+}
+
 }  // namespace
 
 namespace {
