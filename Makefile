@@ -14,6 +14,10 @@ CMAKE_FLAGS ?=
 # warning need not stop a build: `make run WERROR=OFF`. A plain cmake build
 # (a packager's) never treats warnings as errors.
 WERROR ?= ON
+# What bench-build and fuzz build; CI builds everything there (all), so that
+# the whole tree compiles in Release and with clang.
+BENCH_TARGETS ?= benchmarks
+FUZZ_TARGETS ?= fuzzers
 # The formatter is pinned: another version formats differently.
 CLANG_FORMAT ?= clang-format-14
 # The project's own C and C++ sources, as git knows them.
@@ -72,7 +76,7 @@ test-asan: deps
 # users run (RelWithDebInfo, -O2).
 bench-build: deps
 	$(call configure,$(BENCH_BUILD),-DCMAKE_BUILD_TYPE=Release -DAOAT_BENCH=ON)
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target benchmarks
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target $(BENCH_TARGETS)
 	$(call configure,$(BENCH_O2_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DAOAT_BENCH=ON)
 	cmake --build $(BENCH_O2_BUILD) -j $(JOBS) --target goal-benchmarks
 
@@ -84,7 +88,7 @@ bench: bench-build
 # libFuzzer harnesses (clang). Run one with: build-fuzz/fuzz/fuzz_<name> -max_total_time=60
 fuzz: deps
 	$(call configure,$(FUZZ_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DAOAT_FUZZ=ON,CC=clang CXX=clang++)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
 
 # Reformats every source file; format-check says which ones would change
 # and fails then, changing nothing.
