@@ -11,8 +11,10 @@ function(aoat_warnings target)
 endfunction()
 
 # The engine and the runtime work on Shift-JIS bytes: their narrow literals are
-# compiled to CP932. clang only knows UTF-8, so fuzz builds keep UTF-8 (the
-# harnesses exercise parsers, not messages).
+# compiled to CP932. clang only knows UTF-8, so its builds keep UTF-8: right
+# for the fuzz builds (the harnesses exercise parsers, not messages) and for
+# checking that the code compiles, not for playing (the top-level
+# CMakeLists.txt warns).
 function(aoat_shift_jis target)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_compile_options(${target} PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
