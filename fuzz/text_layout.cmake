@@ -5,6 +5,6 @@
 add_library(text_layout_engine STATIC ${PROJECT_SOURCE_DIR}/engine/font/layout.cpp
                                       ${PROJECT_SOURCE_DIR}/engine/font/font_state.cpp)
 target_include_directories(text_layout_engine PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(text_layout_engine PUBLIC platform)
+target_link_libraries(text_layout_engine PUBLIC platform_media)
 aoat_shift_jis(text_layout_engine)
-aoat_fuzzer(text_layout ${CMAKE_CURRENT_LIST_DIR}/text_layout.cpp text_layout_engine platform)
+aoat_fuzzer(text_layout ${CMAKE_CURRENT_LIST_DIR}/text_layout.cpp text_layout_engine platform_media)

@@ -16,6 +16,8 @@
 
 namespace platform {
 
+class JoystickSource;
+
 enum class MessageBoxKind { kInfo, kYesNo, kError };
 enum class MessageBoxAnswer { kOk, kYes, kNo };
 
@@ -93,6 +95,10 @@ class Backend {
   using AudioRender = void (*)(int16_t* frames, int frame_count);
   virtual bool OpenAudio(AudioRender render) = 0;
   virtual void CloseAudio() = 0;
+
+  // The joysticks this backend reads (platform/joystick.h); by default none,
+  // every joystick unplugged.
+  virtual std::unique_ptr<JoystickSource> OpenJoysticks();
 
  private:
   bool full_screen_ = false;

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/file_writing.h"
-#include "platform/png_writer.h"
-
 namespace platform {
 
 bool FrameKeeper::Keep(const Surface& back, const Rect& source) {
@@ -27,18 +24,6 @@ bool FrameKeeper::Keep(const Surface& back, const Rect& source) {
     changed = true;
   }
   return changed;
-}
-
-bool FrameKeeper::EncodePng(std::vector<uint8_t>* png, std::string* error) const {
-  if (frame_) return EncodeSurfacePng(*frame_, png, error);
-  const Surface black(640, 480, PixelFormat::Rgb565());
-  return EncodeSurfacePng(black, png, error);
-}
-
-bool FrameKeeper::WritePng(const std::string& path, std::string* error) const {
-  std::vector<uint8_t> png;
-  return EncodePng(&png, error) &&
-         WriteWholeFile(path, png, IfExists::kReplace, error) == WriteResult::kWritten;
 }
 
 }  // namespace platform

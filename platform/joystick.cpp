@@ -34,7 +34,7 @@ JoystickSource& ActiveSource() {
   Sources& s = State();
   if (s.installed) return *s.installed;
   if (HasBackend() && CurrentBackend().Name() == "sdl") {
-    if (!s.sdl) s.sdl = CreateSdlJoystickSource();
+    if (!s.sdl) s.sdl = CurrentBackend().OpenJoysticks();
     return *s.sdl;
   }
   return s.none;
@@ -44,6 +44,10 @@ JoystickSource& ActiveSource() {
 constexpr uint32_t kHatPov[8] = {0, 4500, 9000, 13500, 18000, 22500, 27000, 31500};
 
 }  // namespace
+
+std::unique_ptr<JoystickSource> Backend::OpenJoysticks() {
+  return CreateNoJoystickSource();
+}
 
 uint32_t AxisToPosition(int16_t axis, bool dead_zone) {
   if (dead_zone && std::abs(static_cast<int>(axis)) < joy::kDeadZone) return joy::kMiddle;

@@ -76,7 +76,8 @@ class JoystickSource {
 // choice (SDL devices under the SDL backend, none otherwise).
 void SetJoystickSource(std::unique_ptr<JoystickSource> source);
 
-// The SDL devices (platform/sdl/sdl_joystick.cpp).
+// The SDL devices (platform/sdl/sdl_joystick.cpp, in the SDL backend's
+// library), which that backend opens.
 std::unique_ptr<JoystickSource> CreateSdlJoystickSource();
 // No devices: every joystick is unplugged.
 std::unique_ptr<JoystickSource> CreateNoJoystickSource();

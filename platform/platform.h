@@ -77,6 +77,8 @@ void MinimizeMainWindow();
 // Switches between a window and the whole screen (where the backend can).
 void SetFullScreen(bool full_screen);
 bool IsFullScreen();
+// True while the main window exists.
+bool HasMainWindow();
 
 // ---- Pointer (640 x 480 display coordinates)
 // The window system's show counter: visible while the count is 0 or more.
@@ -87,7 +89,18 @@ void ClipCursor(const std::optional<Rect>& area);
 void SetCursorPos(int x, int y);
 void EnableTextInput(bool enabled);
 
+// ---- Display mode
+// The game's one mode on the whole screen; false when the backend cannot set
+// it at that depth.
+bool SetDisplayMode(int width_px, int height_px, int bits_per_pixel);
+// Back to the desktop's own mode.
+void RestoreDisplayMode();
+int DesktopBitsPerPixel();
+
 // ---- Presentation
+// Waits for the next vertical blank; false when the display offers none to
+// wait for.
+bool WaitVerticalBlank();
 // Something drawn over the presented picture: onto a copy of the frame just
 // before the backend shows it (and keeps it for screenshots), so that the
 // program's own surfaces never see it.
@@ -103,6 +116,8 @@ class FrameOverlay {
 void SetFrameOverlay(FrameOverlay* overlay);
 // Hands the `source` rectangle of `back` to the backend, with the overlay.
 void PresentFrame(const Surface& back, const Rect& source);
+// The main loop's end of one frame (the backend counts the trace's frames).
+void EndFrame();
 
 // ---- Dialogs
 MessageBoxAnswer ShowMessageBox(MessageBoxKind kind, std::string_view caption_sjis,

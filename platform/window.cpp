@@ -122,6 +122,9 @@ void SetFullScreen(bool full_screen) {
 bool IsFullScreen() {
   return CurrentBackend().FullScreen();
 }
+bool HasMainWindow() {
+  return CurrentBackend().HasWindow();
+}
 
 int ShowCursor(bool show) {
   Pointer().show_count += show ? 1 : -1;

@@ -35,14 +35,13 @@ bool OpenDriver() {
 // Changing the display mode in full screen: the mode at ColorBit, then at
 // the fallback depths.
 bool SetDisplayMode(int width_px, int height_px) {
-  auto& backend = platform::CurrentBackend();
-  if (backend.SetDisplayMode(width_px, height_px, elDraw::ColorBit)) return true;
+  if (platform::SetDisplayMode(width_px, height_px, elDraw::ColorBit)) return true;
   if (elDraw::RetryColorBit1 == 0) return false;
   elDraw::ColorBit = elDraw::RetryColorBit1;
-  if (backend.SetDisplayMode(width_px, height_px, elDraw::ColorBit)) return true;
+  if (platform::SetDisplayMode(width_px, height_px, elDraw::ColorBit)) return true;
   if (elDraw::RetryColorBit2 == 0) return false;
   elDraw::ColorBit = elDraw::RetryColorBit2;
-  return backend.SetDisplayMode(width_px, height_px, elDraw::ColorBit);
+  return platform::SetDisplayMode(width_px, height_px, elDraw::ColorBit);
 }
 
 struct InternalSprite {
@@ -137,8 +136,7 @@ std::optional<SetupFailure> OpenDisplay(int width_px, int height_px, int memory,
 
   if (!OpenDriver()) return Fail("DirectDrawが使用できません");
   // Exclusive full screen needs the main window; a window does not.
-  if (_FullScreen && !platform::CurrentBackend().HasWindow())
-    return Fail("フルスクリーン化できません");
+  if (_FullScreen && !platform::HasMainWindow()) return Fail("フルスクリーン化できません");
   if (_FullScreen) {
     if (!SetDisplayMode(width_px, height_px)) return Fail("解像度が変更できません");
   } else {
@@ -165,7 +163,7 @@ void elDraw::DestroyObject() {
       if (entry.Object) el::draw::ResetEntry(entry);
     DDFront.reset();
     DDBack.reset();
-    if (_FullScreen && platform::HasBackend()) platform::CurrentBackend().RestoreDisplayMode();
+    if (_FullScreen && platform::HasBackend()) platform::RestoreDisplayMode();
     DDObject = 0;
   }
   if ((_FullScreen || _FullWindow) && platform::HasBackend()) platform::MinimizeMainWindow();

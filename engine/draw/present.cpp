@@ -67,8 +67,7 @@ void DrawHelp() {
 
 void Present() {
   if (!platform::HasBackend() || !DDBack) return;
-  platform::Backend& backend = platform::CurrentBackend();
-  if (elDraw::RefreshMode != 0 && !backend.WaitVerticalBlank()) return;
+  if (elDraw::RefreshMode != 0 && !platform::WaitVerticalBlank()) return;
   if (DDBack->IsLost() || (DDFront && DDFront->IsLost())) {
     elDraw::ReloadObject();
     return;

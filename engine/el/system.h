@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 class elSystem {
  public:
@@ -60,3 +61,10 @@ class elSystem {
   static uint32_t FreeMemory();
   static void SoundAdject();
 };
+
+// The program's side of Parameter(): at start-up the program copies its
+// command line (Shift-JIS) in, cut between characters when it is longer than
+// the buffer.
+namespace el::system {
+void CopyCommandLine(std::string_view command_line);
+}  // namespace el::system

@@ -36,7 +36,7 @@ int VersionCode(PlatformFamily family, int major, int minor) {
 }  // namespace el::system
 
 int elSystem::ColorBit() {
-  return platform::CurrentBackend().DesktopBitsPerPixel();
+  return platform::DesktopBitsPerPixel();
 }
 
 int elSystem::WindowMode() {

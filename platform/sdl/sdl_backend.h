@@ -65,6 +65,7 @@ class SdlBackend : public Backend {
   void Beep() override { audio_.Beep(); }
   bool OpenAudio(AudioRender render) override { return audio_.Open(render); }
   void CloseAudio() override { audio_.Close(); }
+  std::unique_ptr<JoystickSource> OpenJoysticks() override;
 
  private:
   // Events (sdl_events.cpp).

@@ -30,7 +30,15 @@ bool WriteNewScreenshot(const std::string& folder, const std::vector<uint8_t>& p
   std::snprintf(stamp, sizeof stamp, "screenshot-%04d%02d%02d-%02d%02d%02d", now.year, now.month,
                 now.day, now.hour, now.minute, now.second);
   for (int n = 1; n <= kMaxPerSecond; ++n) {
-    *path = folder + stamp + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".png";
+    // Appended piece by piece: at -O3 GCC 12 takes a literal added to a
+    // temporary string for an overlapping copy (-Wrestrict).
+    *path = folder;
+    *path += stamp;
+    if (n > 1) {
+      *path += '-';
+      *path += std::to_string(n);
+    }
+    *path += ".png";
     const WriteResult result = WriteWholeFile(*path, png, IfExists::kKeep, error);
     if (result != WriteResult::kKept) return result == WriteResult::kWritten;
   }

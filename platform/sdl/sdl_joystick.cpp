@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/joystick.h"
+#include "platform/sdl/sdl_backend.h"
 
 namespace platform {
 namespace {
@@ -123,6 +124,10 @@ class SdlJoysticks final : public JoystickSource {
 
 std::unique_ptr<JoystickSource> CreateSdlJoystickSource() {
   return std::make_unique<SdlJoysticks>();
+}
+
+std::unique_ptr<JoystickSource> sdl::SdlBackend::OpenJoysticks() {
+  return CreateSdlJoystickSource();
 }
 
 }  // namespace platform

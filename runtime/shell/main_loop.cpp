@@ -120,7 +120,7 @@ void RunFrame() {
   EndFrameInput();
   if (g_frame_observer != nullptr) g_frame_observer();
   // The backend's end of frame also counts the trace's frame number.
-  platform::CurrentBackend().EndFrame();
+  platform::EndFrame();
 }
 
 int RunMainLoop() {

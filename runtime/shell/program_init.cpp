@@ -6,7 +6,6 @@
 #include <string>
 
 #include "engine/el.h"
-#include "engine/system/internal/sjis_text.h"
 #include "platform/encoding.h"
 #include "platform/platform.h"
 #include "runtime/shell/shell.h"
@@ -65,7 +64,7 @@ int elMutexCheck(const char* Name) {
 namespace runtime {
 
 void CopyCommandLine(std::string_view command_line) {
-  el::system::CopyWholeCharacters(_CommandLine, platform::Utf8ToCp932Lossy(command_line));
+  el::system::CopyCommandLine(platform::Utf8ToCp932Lossy(command_line));
 }
 
 }  // namespace runtime

@@ -2,8 +2,8 @@
 // what every end-to-end test shares.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <png.h>
-#include <sys/wait.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/process.h"
 #include "tests/support/support.h"
 
 namespace e2e {
@@ -26,28 +27,33 @@ struct RunResult {
   std::string err;
 };
 
-// A run that has not ended after this long hangs: it is killed and fails.
-inline constexpr int kRunLimitSeconds = 120;
-inline constexpr int kKilledByTimeout = 124;
+// How long one run of the player may take before it is killed and its test
+// fails: far beyond any run of the tests (a few seconds under ASan), well
+// within the test's own time limit.
+inline constexpr int kPlayerBudgetMs = 120'000;
 
 // Runs the player with `args` (already quoted for the shell) in `folder`,
 // which also keeps its standard output and error. The folder is also the
 // run's XDG_RUNTIME_DIR, so that runs of the same game in parallel tests do
 // not meet at the single-instance lock, and its "home" the run's home, where
 // the player keeps saves and screenshots; the runs of one test share it.
-// `environment` goes before the program as `env` takes it ("-u DISPLAY").
+// `environment` goes before the program as `env` takes it ("-u DISPLAY"). A
+// run that outlives `budget_ms` is killed, and the test fails.
 inline RunResult RunPlayer(const test_support::TempFolder& folder, const std::string& args,
-                           const std::string& environment = "") {
+                           const std::string& environment = "", int budget_ms = kPlayerBudgetMs) {
   const std::string dir = folder.Path().string();
   const std::string player = (test_support::BinaryDir() / "aoat-player").string();
   const std::string command = "cd '" + dir + "' && HOME='" + dir + "/home' XDG_DATA_HOME='" + dir +
                               "/home/.local/share' XDG_CONFIG_HOME='" + dir +
-                              "/home/.config' XDG_RUNTIME_DIR='" + dir + "' timeout -k 5 " +
-                              std::to_string(kRunLimitSeconds) + " env " + environment + " '" +
-                              player + "' " + args + " > stdout.txt 2> stderr.txt < /dev/null";
-  const int status = std::system(command.c_str());
+                              "/home/.config' XDG_RUNTIME_DIR='" + dir + "' env " + environment +
+                              " '" + player + "' " + args +
+                              " > stdout.txt 2> stderr.txt < /dev/null";
+  const test_support::ProcessResult process = test_support::RunShellCommand(command, budget_ms);
+  if (process.timed_out)
+    ADD_FAILURE() << "aoat-player " << args << " outlived its budget of " << budget_ms
+                  << " ms and was killed";
   RunResult result;
-  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+  result.exit_code = process.exit_code;
   result.out = folder.Read("stdout.txt");
   result.err = folder.Read("stderr.txt");
   return result;

@@ -18,6 +18,10 @@ fail() {
   failures=$((failures + 1))
 }
 
+# A run of an installed program that outlives this is killed (and fails its
+# check) rather than hang the test.
+budget() { timeout --kill-after=5 120 "$@"; }
+
 # Nothing the checks run may touch the real home.
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
 export XDG_CACHE_HOME=$work/home/cache XDG_RUNTIME_DIR=$work/run
@@ -123,9 +127,9 @@ for page in man6/aoat-player.6.gz man1/aoat.1.gz; do
   program=${page#*/}
   program=${program%.*.gz}
   # Every option the program's own help names (the tool's: of each command).
-  helps=$("$root/usr/bin/$program" --help)
+  helps=$(budget "$root/usr/bin/$program" --help)
   if [ "$program" = aoat ]; then
-    for command in build dump lint graph; do helps+=$'\n'$("$root/usr/bin/aoat" help $command); done
+    for command in build dump lint graph; do helps+=$'\n'$(budget "$root/usr/bin/aoat" help $command); done
   fi
   # Each described where an entry starts: "--name ...", "-h, --name".
   for option in $(grep -oE -- '--[a-z][a-z-]*' <<<"$helps" | sort -u); do
@@ -153,11 +157,11 @@ else
 fi
 
 # ---- The installed player plays its demo when started without a game
-"$root/usr/bin/aoat-player" --version | grep -q "^aoat-player " || fail "aoat-player --version"
+budget "$root/usr/bin/aoat-player" --version | grep -q "^aoat-player " || fail "aoat-player --version"
 mkdir -p "$work/empty"
 printf 'wait 2100\nclick 300 100\nframes 5\nshot shot.png\n' >"$work/empty/script.txt"
 status=0
-(cd "$work/empty" && "$root/usr/bin/aoat-player" --headless --script script.txt \
+(cd "$work/empty" && budget "$root/usr/bin/aoat-player" --headless --script script.txt \
   --trace trace.jsonl 2>stderr.txt) || status=$?
 [ "$status" -eq 0 ] || fail "the installed demo ended with $status: $(cat "$work/empty/stderr.txt")"
 grep -q "demo" "$work/empty/stderr.txt" || fail "the player did not say it plays the demo"

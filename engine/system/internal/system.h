@@ -39,8 +39,4 @@ std::optional<int> ParseSettingsNumber(std::string_view text);
 // characters within 255 bytes.
 std::string InstallFolderFromLine(std::string_view line);
 
-// Copies the program's command line into _CommandLine, cut between characters
-// when it is longer than the buffer.
-void CopyCommandLine(std::string_view command_line);
-
 }  // namespace el::system

@@ -122,7 +122,7 @@ TEST_F(FontTest, AntialiasedLinesDoNotKeepTheInkOfTheLineBefore) {
   EXPECT_EQ(inked.first, blank.first);
   EXPECT_TRUE(inked.second == blank.second);
   EXPECT_GT(std::count_if(blank.second.begin(), blank.second.end(),
-                          [this](uint32_t v) { return v != Raw(0x303030); }),
+                          [](uint32_t v) { return v != Raw(0x303030); }),
             10);
 }
 
