@@ -8,12 +8,12 @@
 // Shift-JIS bytes; colour values are 0x00BBGGRR; every table has a fixed size.
 #pragma once
 
-#include "engine/el/records.h"
-#include "engine/el/globals.h"
-#include "engine/el/system.h"
 #include "engine/el/draw.h"
-#include "engine/el/font.h"
-#include "engine/el/sound.h"
-#include "engine/el/music.h"
-#include "engine/el/joystick.h"
 #include "engine/el/effect.h"
+#include "engine/el/font.h"
+#include "engine/el/globals.h"
+#include "engine/el/joystick.h"
+#include "engine/el/music.h"
+#include "engine/el/records.h"
+#include "engine/el/sound.h"
+#include "engine/el/system.h"

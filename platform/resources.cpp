@@ -26,8 +26,7 @@ std::map<Key, std::span<const uint8_t>>& Table() {
 
 }  // namespace
 
-void RegisterResource(std::string_view type, std::string_view name,
-                      std::span<const uint8_t> data) {
+void RegisterResource(std::string_view type, std::string_view name, std::span<const uint8_t> data) {
   Table()[{Upper(type), Upper(name)}] = data;
 }
 
@@ -35,8 +34,7 @@ void UnregisterResource(std::string_view type, std::string_view name) {
   Table().erase({Upper(type), Upper(name)});
 }
 
-std::optional<std::span<const uint8_t>> FindResource(std::string_view type,
-                                                     std::string_view name) {
+std::optional<std::span<const uint8_t>> FindResource(std::string_view type, std::string_view name) {
   const auto it = Table().find({Upper(type), Upper(name)});
   if (it == Table().end()) return std::nullopt;
   return it->second;

@@ -11,7 +11,7 @@ class elDraw {
  public:
   struct _sprite {
     std::unique_ptr<platform::Surface> Object;  // null when the entry has none
-    char FileName[101];  // wide enough for every name the loaders accept
+    char FileName[101];                         // wide enough for every name the loaders accept
     int PackData;
     int Memory;
     uint32_t Color;
@@ -132,7 +132,8 @@ class elDraw {
   static void Help();
   static void ShowFPS();
   static void ShowString(int x, int y, const char* Str);
-  static void ShowFormat(int x, int y, const char* Format, ...) __attribute__((format(printf, 3, 4)));
+  static void ShowFormat(int x, int y, const char* Format, ...)
+      __attribute__((format(printf, 3, 4)));
   static void Reverse(int X1, int Y1, int X2, int Y2);
   static int SaveBitmap(const char* FileName, int Width, int Height);
 
@@ -240,7 +241,7 @@ extern elDraw::_sprite Sprite[1024];
 // The display's surfaces; null when absent.
 extern std::unique_ptr<platform::Surface> DDFront;
 extern std::unique_ptr<platform::Surface> DDBack;
-extern int DDObject;  // 1 while the display is open
+extern int DDObject;                   // 1 while the display is open
 extern platform::DrawingContext* hdc;  // the back surface's context between GetDC and ReleaseDC
 
 // Bitmap helpers of the sprite loaders.

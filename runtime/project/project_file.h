@@ -97,17 +97,17 @@ inline constexpr int kChoiceBox = 8;
 
 // The whole file in memory, block by block in file order.
 struct ProjectData {
-  std::array<TextRecord, kTextRecords> str{};                            // texts
-  std::array<std::array<int32_t, kPageFields>, kPages> str2{};           // page table
-  std::array<TextRecord, 3> str3{};                                      // [2] = window title
-  int32_t str4 = 0;                                                      // ignored
-  int32_t sinariono = 0;                                                 // start page
-  std::array<TextRecord, kListEntries> str5{};                           // speaker names
-  std::array<ScreenParam, kSlots> str6{};                                // default layout
-  std::array<int32_t, 5> str7{};                                         // ignored
-  AssetNames picname{};                                                  // asset lists
-  std::array<std::array<ScreenParam, kSlots>, kPages> pagescrinf{};      // per-page layouts
-  std::array<uint8_t, kPages> pagescrused{};                             // 1 = own layout
+  std::array<TextRecord, kTextRecords> str{};                        // texts
+  std::array<std::array<int32_t, kPageFields>, kPages> str2{};       // page table
+  std::array<TextRecord, 3> str3{};                                  // [2] = window title
+  int32_t str4 = 0;                                                  // ignored
+  int32_t sinariono = 0;                                             // start page
+  std::array<TextRecord, kListEntries> str5{};                       // speaker names
+  std::array<ScreenParam, kSlots> str6{};                            // default layout
+  std::array<int32_t, 5> str7{};                                     // ignored
+  AssetNames picname{};                                              // asset lists
+  std::array<std::array<ScreenParam, kSlots>, kPages> pagescrinf{};  // per-page layouts
+  std::array<uint8_t, kPages> pagescrused{};                         // 1 = own layout
 };
 
 // One block of the file.
@@ -144,6 +144,8 @@ std::vector<uint8_t> Encode(const ProjectData& data);
 std::string_view FieldText(const TextRecord& record);
 
 // Record number of line `line` (0-13) of page `page`.
-constexpr int RecordIndex(int page, int line) { return page * kRecordsPerPage + line; }
+constexpr int RecordIndex(int page, int line) {
+  return page * kRecordsPerPage + line;
+}
 
 }  // namespace project

@@ -1,6 +1,6 @@
 // The player's screens by number, as WinMain installs them for the main loop.
-#include "runtime/shell/shell.h"
 #include "runtime/screens/screens.h"
+#include "runtime/shell/shell.h"
 
 namespace runtime {
 

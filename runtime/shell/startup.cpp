@@ -3,8 +3,8 @@
 
 #include "engine/el.h"
 #include "platform/platform.h"
-#include "runtime/story/random.h"
 #include "runtime/shell/shell.h"
+#include "runtime/story/random.h"
 
 namespace {
 
