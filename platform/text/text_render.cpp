@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <numbers>
 
 #if defined(__SSE2__)
@@ -105,16 +106,28 @@ Frame MakeFrame(const Font& font, int x, int y) {
 // Fills the rectangle [u0, u1) x [v0, v1) of the run's own coordinates (u
 // along the baseline, v downwards from the cell top); returns the pixels it
 // may have written.
+// The part of [left, right) x [top, bottom) inside the clip; the edges are
+// taken in double precision, since a layout may place text near the ends of
+// the int range.
+Rect ClippedRect(double left, double top, double right, double bottom, const Rect& clip) {
+  const auto within = [](double v, int low, int high) {
+    return static_cast<int>(std::clamp(v, static_cast<double>(low), static_cast<double>(high)));
+  };
+  return Intersect({within(left, clip.left, clip.right), within(top, clip.top, clip.bottom),
+                    within(right, clip.left, clip.right), within(bottom, clip.top, clip.bottom)},
+                   clip);
+}
+
 Rect FillRunRect(PixelWriter& writer, const Frame& f, double u0, double u1, double v0, double v1,
                  const Rect& clip) {
   if (!f.rotated) {
-    const Rect r = Intersect({f.x + static_cast<int>(u0), f.y + static_cast<int>(v0),
-                              f.x + static_cast<int>(u1), f.y + static_cast<int>(v1)},
-                             clip);
+    const Rect r = ClippedRect(f.x + std::trunc(u0), f.y + std::trunc(v0), f.x + std::trunc(u1),
+                               f.y + std::trunc(v1), clip);
     for (int y = r.top; y < r.bottom; ++y) writer.Span(y, r.left, r.right);
     return r;
   }
-  double min_x = 1e9, min_y = 1e9, max_x = -1e9, max_y = -1e9;
+  constexpr double kFar = std::numeric_limits<double>::infinity();
+  double min_x = kFar, min_y = kFar, max_x = -kFar, max_y = -kFar;
   for (const double u : {u0, u1})
     for (const double v : {v0, v1}) {
       const double sx = f.x + u * f.cos_a + v * f.sin_a;
@@ -122,10 +135,8 @@ Rect FillRunRect(PixelWriter& writer, const Frame& f, double u0, double u1, doub
       min_x = std::min(min_x, sx), max_x = std::max(max_x, sx);
       min_y = std::min(min_y, sy), max_y = std::max(max_y, sy);
     }
-  const Rect box =
-      Intersect({static_cast<int>(std::floor(min_x)), static_cast<int>(std::floor(min_y)),
-                 static_cast<int>(std::ceil(max_x)) + 1, static_cast<int>(std::ceil(max_y)) + 1},
-                clip);
+  const Rect box = ClippedRect(std::floor(min_x), std::floor(min_y), std::ceil(max_x) + 1,
+                               std::ceil(max_y) + 1, clip);
   for (int y = box.top; y < box.bottom; ++y)
     for (int x = box.left; x < box.right; ++x) {
       const double dx = x + 0.5 - f.x, dy = y + 0.5 - f.y;
@@ -179,13 +190,15 @@ Rect DrawRun(Surface& surface, const Font& font, std::span<const TextChar> chars
   // slant or bold; one farther from the clip is not rasterised at all.
   const int reach = 2 * (m.height_px + m.em_px) + 8;
   for (const TextChar& c : chars) {
-    const int ox = static_cast<int>(std::lround(base_x + pen * frame.cos_a));
-    const int oy = static_cast<int>(std::lround(base_y - pen * frame.sin_a));
+    // In 64 bits: a layout may place text near the ends of the int range.
+    const long long ox = std::llround(base_x + pen * frame.cos_a);
+    const long long oy = std::llround(base_y - pen * frame.sin_a);
     const bool near = ox + reach > bounds.left && ox - reach < bounds.right &&
                       oy + reach > bounds.top && oy - reach < bounds.bottom;
     if (near) {
       const Glyph& glyph = font.GlyphFor(c.code_point);
-      touched = Union(touched, DrawGlyph(ink, glyph, ox, oy, bounds));
+      touched =
+          Union(touched, DrawGlyph(ink, glyph, static_cast<int>(ox), static_cast<int>(oy), bounds));
       pen += glyph.advance_px;
     } else {
       pen += font.AdvanceFor(c.code_point);

@@ -2,6 +2,9 @@
 // opaque cells, underline, escapement, clipping and replacement marks.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "platform/font.h"
 #include "platform/gdi.h"
 #include "tests/support/ink.h"
@@ -117,6 +120,33 @@ TEST(TextDraw, TextAcrossTheEdgesIsClipped) {
   c.dc.TextOut(100000, -100000, Sjis("端"));
   EXPECT_EQ(test_support::InkBox(c.surface, 0, {0, 0, 100, 50}), (Rect{0, 0, 12, 12}));
   EXPECT_EQ(test_support::InkBox(c.surface, 0, {100, 50, 200, 100}), (Rect{180, 90, 200, 100}));
+}
+
+// A layout may put text anywhere in the int range: opaque cells, underline
+// and turned lines there draw nothing and overflow nothing (the sanitizer
+// builds check the arithmetic), and text back on the surface still draws.
+TEST(TextDraw, TextAtTheEndsOfTheIntRangeDrawsNothingAndOverflowsNothing) {
+  for (const int escapement : {0, 450, 900}) {
+    platform::FontDescription d = Gothic(32);
+    d.underline = true;
+    d.escapement = escapement;
+    Canvas c(PixelFormat::Rgb565(), d);
+    c.dc.SetTextColor(0xFFFFFF);
+    c.dc.SetBkMode(platform::BackgroundMode::kOpaque);
+    c.dc.SetBkColor(0x00FF00);
+    const int kMax = std::numeric_limits<int>::max();
+    const int kMin = std::numeric_limits<int>::min();
+    for (const auto& [x, y] : {std::pair{kMax, 10},
+                               {10, kMax},
+                               {kMin, 10},
+                               {10, kMin},
+                               {kMax, kMax},
+                               {kMax - 40, kMin + 40}})
+      c.dc.TextOut(x, y, Sjis("端から端まで"));
+    EXPECT_EQ(test_support::InkBox(c.surface, 0), (Rect{})) << escapement;
+    c.dc.TextOut(20, 60, Sjis("端"));
+    EXPECT_FALSE(test_support::InkBox(c.surface, 0).Empty()) << escapement;
+  }
 }
 
 TEST(TextDraw, BrokenShiftJisDrawsAVisibleReplacement) {
