@@ -16,6 +16,7 @@ namespace platform {
 namespace {
 
 std::atomic<uint64_t> g_loss_generation{0};
+std::atomic<uint64_t> g_surfaces_made{0};
 
 int LowestBit(uint32_t mask) {
   return mask == 0 ? 0 : std::countr_zero(mask);
@@ -70,6 +71,7 @@ Surface::Surface(int width_px, int height_px, PixelFormat format)
       pitch_bytes_(((width_px_ * format.BytesPerPixel()) + 3) & ~3),
       format_(format),
       pixels_(static_cast<size_t>(pitch_bytes_) * height_px_),
+      identity_(g_surfaces_made.fetch_add(1) + 1),
       restored_generation_(SurfaceLossGeneration()) {}
 
 Surface::~Surface() = default;
@@ -87,11 +89,13 @@ std::unique_ptr<Surface> Surface::Create(int width_px, int height_px, PixelForma
 uint8_t* Surface::Lock() {
   if (IsLost()) return nullptr;
   ++lock_count_;
+  ++write_count_;
   return pixels_.data();
 }
 
 void Surface::Unlock() {
   if (lock_count_ > 0) --lock_count_;
+  ++write_count_;
 }
 
 bool Surface::IsLost() const {

@@ -80,12 +80,27 @@ class Surface {
   uint8_t* Lock();
   void Unlock();
   bool Locked() const { return lock_count_ > 0; }
-  std::span<uint8_t> Bytes() { return pixels_; }
+  int LockCount() const { return lock_count_; }
+  std::span<uint8_t> Bytes() {
+    ++write_count_;
+    return pixels_;
+  }
   std::span<const uint8_t> Bytes() const { return pixels_; }
-  uint8_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * pitch_bytes_; }
+  uint8_t* Row(int y) {
+    ++write_count_;
+    return pixels_.data() + static_cast<size_t>(y) * pitch_bytes_;
+  }
   const uint8_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * pitch_bytes_; }
   uint32_t GetPixel(int x, int y) const;      // raw value; 0 outside
   void SetPixel(int x, int y, uint32_t raw);  // ignored outside
+
+  // Whether the pixels are still as a caller last saw them. The write count
+  // moves with every way in to write them (Lock and Unlock, since writes
+  // through a lock come between the two; the writable Row and Bytes, and so
+  // every blit, fill and SetPixel); the identity tells surfaces apart, also
+  // one made where a deleted one was.
+  uint64_t WriteCount() const { return write_count_; }
+  uint64_t Identity() const { return identity_; }
 
   // Source colour key (low and high value equal), in the raw encoding.
   void SetColorKey(std::optional<uint32_t> raw_key) { color_key_ = raw_key; }
@@ -114,6 +129,8 @@ class Surface {
   std::vector<uint8_t> pixels_;
   std::optional<uint32_t> color_key_;
   int lock_count_ = 0;
+  uint64_t write_count_ = 0;
+  uint64_t identity_;
   uint64_t restored_generation_;
 };
 

@@ -169,6 +169,30 @@ TEST(Surface, LostSurfacesRefuseBlitsAndLocksUntilRestored) {
   EXPECT_FALSE(c.IsLost());
 }
 
+// Every way in to write moves the write count (a lock on both ends, since
+// writes through it come between); reading, also as a blit's source, does
+// not; surfaces have identities of their own.
+TEST(Surface, TheWriteCountMovesWithEveryWayToWrite) {
+  Surface a(4, 4, PixelFormat::Rgb565()), b(4, 4, PixelFormat::Rgb565());
+  EXPECT_NE(a.Identity(), b.Identity());
+  const auto moves = [&a](auto write) {
+    const uint64_t before = a.WriteCount();
+    write();
+    return a.WriteCount() != before;
+  };
+  EXPECT_TRUE(moves([&] { a.Lock(); }));
+  EXPECT_TRUE(moves([&] { a.Unlock(); }));
+  EXPECT_TRUE(moves([&] { a.Row(1)[0] = 1; }));
+  EXPECT_TRUE(moves([&] { a.Bytes()[0] = 1; }));
+  EXPECT_TRUE(moves([&] { a.SetPixel(1, 1, 2); }));
+  EXPECT_TRUE(moves([&] { a.Fill({0, 0, 2, 2}, 3); }));
+  EXPECT_TRUE(moves([&] { a.BltFast(0, 0, b, {0, 0, 2, 2}, false); }));
+  EXPECT_TRUE(moves([&] { a.BltStretch({0, 0, 4, 4}, b, {0, 0, 2, 2}, false); }));
+  const Surface& read = a;
+  EXPECT_FALSE(moves([&] { (void)read.GetPixel(1, 1), (void)read.Row(2), (void)read.Bytes(); }));
+  EXPECT_FALSE(moves([&] { b.BltFast(0, 0, a, {0, 0, 2, 2}, false); }));
+}
+
 TEST(Surface, CreateRefusesSizesTheDriverRefuses) {
   EXPECT_EQ(Surface::Create(0, 10, PixelFormat::Rgb565()), nullptr);
   EXPECT_EQ(Surface::Create(10, -1, PixelFormat::Rgb565()), nullptr);
