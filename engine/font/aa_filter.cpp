@@ -6,6 +6,8 @@
 
 namespace el::font {
 
+bool g_reference_filter = false;
+
 bool ClipFilterArea(int px, int py, int x1, int y1, int x2, int y2, const Box& view,
                     FilterArea* area) {
   int ex = (x2 - x1) / 2;

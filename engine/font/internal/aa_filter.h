@@ -46,10 +46,20 @@ bool ClipFilterArea(int px, int py, int x1, int y1, int x2, int y2, const Box& v
 // plane are not taken.
 void FilterHalf(const PixelPlane& source, const PixelPlane& output, const PixelPlane& background,
                 const FilterArea& area, const ChannelShifts& shifts);
+// The same pixels when every sample of `source` that is not black is `ink`
+// (as on the scratch of a line drawn in one colour): only the samples are
+// counted.
+void FilterHalfOneInk(const PixelPlane& source, const PixelPlane& output,
+                      const PixelPlane& background, const FilterArea& area,
+                      const ChannelShifts& shifts, uint16_t ink);
 // The plain loop that defines the filter, one output pixel and nine samples
 // at a time; FilterHalf gives the same pixels faster for 16-bit planes.
 void FilterHalfReference(const PixelPlane& source, const PixelPlane& output,
                          const PixelPlane& background, const FilterArea& area,
                          const ChannelShifts& shifts);
+
+// Runs the plain loop for every message instead of the fast rows, so that
+// tests can compare whole messages pixel for pixel.
+extern bool g_reference_filter;
 
 }  // namespace el::font

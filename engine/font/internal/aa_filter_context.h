@@ -85,6 +85,10 @@ class FilterContext {
   const Box& Clipped() const { return clipped_; }
   const FilterArea& Area() const { return area_; }
   const ChannelShifts& Shifts() const { return shifts_; }
+  int OutputWidth() const { return output_.width_px; }
+  int OutputHeight() const { return output_.height_px; }
+  int BackgroundWidth() const { return background_.width_px; }
+  int BackgroundHeight() const { return background_.height_px; }
   const uint16_t* SourceRow(int y) const { return Row16(source_, y); }
   uint16_t* OutputRow(int y) const { return const_cast<uint16_t*>(Row16(output_, y)); }
   const uint16_t* BackgroundRow(int y) const { return Row16(background_, y); }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -116,44 +117,72 @@ TEST(FontFilter, NeverWritesOutsideTheOutputPlane) {
 
 namespace {
 
-// Text-like scratch: runs of black and of ink, some of it a single colour.
-void Scribble(Buffer& b, std::mt19937& rng) {
+// Text-like scratch: runs of black and of ink, some of it a single colour
+// (all of it with `one_ink`).
+void Scribble(Buffer& b, std::mt19937& rng, std::optional<uint16_t> one_ink = {}) {
   bool ink = false;
   int left = 0;
-  const uint16_t colour = static_cast<uint16_t>(rng());
+  const uint16_t colour = one_ink ? *one_ink : static_cast<uint16_t>(rng());
   for (int y = 0; y < b.plane.height_px; ++y)
     for (int x = 0; x < b.plane.width_px; ++x) {
       if (left-- <= 0) ink = !ink, left = static_cast<int>(rng() % 12);
-      b.Set(x, y, !ink ? 0 : rng() % 3 == 0 ? colour : static_cast<uint16_t>(rng()));
+      const bool plain = one_ink || rng() % 3 == 0;
+      b.Set(x, y, !ink ? 0 : plain ? colour : static_cast<uint16_t>(rng()));
     }
 }
 
-// The fast rows against the sample-by-sample loop: random scratch, areas
-// placed off every edge of the output, sources rectangles reaching outside
-// the source plane, output and background planes of other sizes, both
-// 16-bit layouts.
+// One random case: areas placed off every edge of the output, source
+// rectangles reaching outside the source plane, output and background planes
+// of other sizes, both 16-bit layouts.
+struct RandomCase {
+  explicit RandomCase(std::mt19937& rng, int round)
+      : source(1 + static_cast<int>(rng() % 70), 1 + static_cast<int>(rng() % 20), 2),
+        fast(1 + static_cast<int>(rng() % 40), 1 + static_cast<int>(rng() % 12), 2),
+        reference(fast.plane.width_px, fast.plane.height_px, 2),
+        background(std::max(fast.plane.width_px + static_cast<int>(rng() % 3) - 1, 1),
+                   std::max(fast.plane.height_px + static_cast<int>(rng() % 3) - 1, 1), 2),
+        shifts(round % 2 == 0 ? k565 : el::font::ChannelShifts{10, 5, 0}) {
+    Scribble(background, rng);
+    const int x1 = static_cast<int>(rng() % 9) - 4, y1 = static_cast<int>(rng() % 7) - 3;
+    area = {static_cast<int>(rng() % 12) - 6,
+            static_cast<int>(rng() % 8) - 4,
+            static_cast<int>(rng() % 40),
+            static_cast<int>(rng() % 12),
+            {x1, y1, x1 + static_cast<int>(rng() % 80), y1 + static_cast<int>(rng() % 24)}};
+  }
+  void FilterByReference() {
+    el::font::FilterHalfReference(source.plane, reference.plane, background.plane, area, shifts);
+  }
+  Buffer source, fast, reference, background;
+  el::font::ChannelShifts shifts;
+  FilterArea area;
+};
+
+// The fast rows against the sample-by-sample loop on random scratch.
 TEST(FontFilter, FastRowsMatchTheReferenceLoop) {
   std::mt19937 rng(17);
   for (int round = 0; round < 300; ++round) {
-    const int sw = 1 + static_cast<int>(rng() % 70), sh = 1 + static_cast<int>(rng() % 20);
-    const int ow = 1 + static_cast<int>(rng() % 40), oh = 1 + static_cast<int>(rng() % 12);
-    const int bw = ow + static_cast<int>(rng() % 3) - 1, bh = oh + static_cast<int>(rng() % 3) - 1;
-    Buffer source(sw, sh, 2), fast(ow, oh, 2), reference(ow, oh, 2);
-    Buffer background(std::max(bw, 1), std::max(bh, 1), 2);
-    Scribble(source, rng);
-    Scribble(background, rng);
-    const int x1 = static_cast<int>(rng() % 9) - 4, y1 = static_cast<int>(rng() % 7) - 3;
-    const FilterArea area{
-        static_cast<int>(rng() % 12) - 6,
-        static_cast<int>(rng() % 8) - 4,
-        static_cast<int>(rng() % 40),
-        static_cast<int>(rng() % 12),
-        {x1, y1, x1 + static_cast<int>(rng() % 80), y1 + static_cast<int>(rng() % 24)}};
-    const el::font::ChannelShifts shifts =
-        round % 2 == 0 ? k565 : el::font::ChannelShifts{10, 5, 0};
-    el::font::FilterHalf(source.plane, fast.plane, background.plane, area, shifts);
-    el::font::FilterHalfReference(source.plane, reference.plane, background.plane, area, shifts);
-    ASSERT_EQ(fast.data, reference.data) << "round " << round;
+    RandomCase c(rng, round);
+    Scribble(c.source, rng);
+    el::font::FilterHalf(c.source.plane, c.fast.plane, c.background.plane, c.area, c.shifts);
+    c.FilterByReference();
+    ASSERT_EQ(c.fast.data, c.reference.data) << "round " << round;
+  }
+}
+
+// A scratch in one ink, counted instead of summed: the same pixels, for inks
+// whose components saturate (white), are zero in some channel, or odd.
+TEST(FontFilter, OneInkRowsMatchTheReferenceLoop) {
+  std::mt19937 rng(23);
+  for (int round = 0; round < 300; ++round) {
+    const uint16_t inks[] = {0xFFFF, 0x001F, 0xF800, 0x07E0, static_cast<uint16_t>(rng() | 1)};
+    const uint16_t ink = inks[round % 5];
+    RandomCase c(rng, round);
+    Scribble(c.source, rng, ink);
+    el::font::FilterHalfOneInk(c.source.plane, c.fast.plane, c.background.plane, c.area, c.shifts,
+                               ink);
+    c.FilterByReference();
+    ASSERT_EQ(c.fast.data, c.reference.data) << "round " << round << " ink " << ink;
   }
 }
 
