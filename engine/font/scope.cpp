@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "engine/font/internal/known_ink.h"
 #include "platform/gdi.h"
 
 namespace el::font {
@@ -67,14 +68,15 @@ void OpenScope(platform::Surface* surface) {
   g_font = std::make_unique<platform::Font>(Describe(Record()));
   elFont::NewFont = g_font.get();
   if (!surface) return;
-  g_context = std::make_unique<platform::DrawingContext>(*surface);
+  KeepingKnownInk(surface,
+                  [surface] { g_context = std::make_unique<platform::DrawingContext>(*surface); });
   elFont::FontDC = g_context.get();
   elFont::OldFont = elFont::FontDC->SelectFont(g_font.get());
 }
 
 void CloseScope() {
   if (g_context) g_context->SelectFont(elFont::OldFont);
-  g_context.reset();
+  KeepingKnownInk(g_context ? &g_context->Target() : nullptr, [] { g_context.reset(); });
   g_font.reset();
   elFont::FontDC = nullptr;
   elFont::NewFont = nullptr;

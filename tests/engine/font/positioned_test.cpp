@@ -1,9 +1,13 @@
 // The positioned, hidden and anti-aliased drawing through the Font sprites,
 // and the reveal onto the back buffer.
 #include <algorithm>
+#include <cstring>
+#include <functional>
+#include <random>
 #include <utility>
 #include <vector>
 
+#include "engine/font/internal/aa_filter.h"
 #include "tests/engine/font_fixture.h"
 #include "tests/support/ink.h"
 #include "tests/support/support.h"
@@ -124,6 +128,76 @@ TEST_F(FontTest, AntialiasedLinesDoNotKeepTheInkOfTheLineBefore) {
   EXPECT_GT(std::count_if(blank.second.begin(), blank.second.end(),
                           [](uint32_t v) { return v != Raw(0x303030); }),
             10);
+}
+
+// A message starts from clear sprites whatever was drawn on them since the
+// message before, by any way in: the result is the one of clearing both
+// sprites whole first.
+TEST_F(FontTest, AntialiasedMessagesStartFromClearSpritesAfterAnyOtherDrawing) {
+  const auto message = [this](const std::function<void()>& between, bool clear_whole) {
+    elDraw::ColorFill(0, 0, 640, 480, static_cast<uint16_t>(Raw(0x404040)));
+    elFont::BeginAA(1, 16);
+    elFont::Color(0xFFFFFF, 0, 1);
+    elFont::DrawAA(40, 40, 600, 200, Sjis("一つ目の文章です").c_str(), 0);
+    between();
+    if (clear_whole) elDraw::SpriteClear(2), elDraw::SpriteClear(3);
+    elFont::DrawAA(40, 300, 600, 470, Sjis("二つ目").c_str(), 0);
+    elFont::BeforeAA();
+    return std::vector<std::vector<uint8_t>>{
+        {FontSprite().Bytes().begin(), FontSprite().Bytes().end()},
+        {Sprite[3].Object->Bytes().begin(), Sprite[3].Object->Bytes().end()},
+        {Back().Bytes().begin(), Back().Bytes().end()}};
+  };
+  const auto pixel = [](platform::Surface& s) { s.SetPixel(620, 10, 0xFFFF); };
+  const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+      {"nothing", [] {}},
+      {"a pixel on each", [&] { pixel(FontSprite()), pixel(*Sprite[3].Object); }},
+      {"through a lock",
+       [&] {
+         for (int i : {2, 3}) {
+           uint8_t* p = Sprite[i].Object->Lock();
+           p[Sprite[i].Object->PitchBytes() * 5 + 1200] = 0x55;
+           Sprite[i].Object->Unlock();
+         }
+       }},
+      {"through the open scope", [] { elFont::FontDC->SetPixel(630, 20, 0xFFFFFF); }},
+      {"a layer onto the Font sprite", [] { elDraw::SpriteLayer(2, 600, 0, 1, 0, 0, 30, 30); }},
+      {"a message elsewhere in between",
+       [] { elFont::DrawAA(300, 200, 600, 260, Sjis("間").c_str(), 0); }},
+  };
+  Sprite[1].Object->Fill({0, 0, 30, 30}, 0x1234);
+  for (const auto& [what, between] : ways)
+    EXPECT_TRUE(message(between, false) == message(between, true)) << what;
+}
+
+// Whole messages through the fast filter against the plain loop: lines in
+// one ink (counted), with a shadow or thickened in two colours (summed), on
+// a background of noise, and one clipped by the virtual screen.
+TEST_F(FontTest, AntialiasedMessagesMatchThePlainFilterLoop) {
+  std::mt19937 rng(5);
+  std::vector<uint16_t> noise(640 * 480);
+  for (auto& v : noise) v = static_cast<uint16_t>(rng());
+  const auto message = [&](uint16_t effect, uint32_t ink, uint32_t shade, bool reference) {
+    std::memcpy(Back().Bytes().data(), noise.data(), noise.size() * 2);
+    el::font::g_reference_filter = reference;
+    elFont::BeginAA(0, 20);
+    elFont::Color(ink, shade, 1);
+    elFont::DrawAA(-30, 100, 600, 300, Sjis("影のある文字と、ない文字\nＡＢＣ").c_str(), effect);
+    elFont::BeforeAA();
+    el::font::g_reference_filter = false;
+    return std::vector<uint8_t>(Back().Bytes().begin(), Back().Bytes().end());
+  };
+  const struct {
+    uint16_t effect;
+    uint32_t ink, shade;
+  } cases[] = {{0, 0xFFFFFF, 0},
+               {0, 0x3366CC, 0},
+               {0x100, 0xFFFFFF, 0x202020},
+               {0x100 | 3, 0x00FFFF, 0x0000FF},
+               {0x600, 0xFF8000, 0}};
+  for (const auto& c : cases)
+    EXPECT_TRUE(message(c.effect, c.ink, c.shade, false) == message(c.effect, c.ink, c.shade, true))
+        << "effect " << c.effect << " ink " << c.ink;
 }
 
 TEST_F(FontTest, FilterRefusesLostSurfaces) {

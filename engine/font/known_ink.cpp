@@ -1,0 +1,52 @@
+#include "engine/font/internal/known_ink.h"
+
+#include <algorithm>
+
+namespace el::font {
+namespace {
+
+platform::Rect Intersection(const platform::Rect& a, const platform::Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+KnownInk& FontSpriteInk() {
+  static KnownInk known;
+  return known;
+}
+
+KnownInk& ScratchInk() {
+  static KnownInk known;
+  return known;
+}
+
+void KnownInk::Clear(platform::Surface& surface) {
+  const platform::Rect ink = Intersection(Ink(surface), surface.Bounds());
+  known_ = false;
+  if (!ink.Empty() && surface.Fill(ink, 0) != platform::BltResult::kOk) return;
+  ink_ = {};
+  // Only a surface nobody holds a lock on can be known: writes through a
+  // lock taken before would not show.
+  if (surface.LockCount() == 0) Stamp(surface);
+}
+
+void KnownInk::Add(const platform::Surface& surface, uint64_t count_before,
+                   const platform::Rect& written) {
+  const bool held = known_ && surface.Identity() == identity_ && count_before == write_count_ &&
+                    surface.LockCount() == lock_count_;
+  known_ = false;
+  if (!held) return;
+  ink_ = platform::Union(ink_, written);
+  Stamp(surface);
+}
+
+void KnownInk::Stamp(const platform::Surface& surface) {
+  known_ = true;
+  identity_ = surface.Identity();
+  write_count_ = surface.WriteCount();
+  lock_count_ = surface.LockCount();
+}
+
+}  // namespace el::font
