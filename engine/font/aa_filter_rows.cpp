@@ -142,8 +142,13 @@ uint16_t FromColumns(const ColumnSums& sums, int i, uint16_t back, uint16_t old,
 // of which the even ones are kept.
 class FilterBlocks {
  public:
-  explicit FilterBlocks(const ChannelShifts& sh)
-      : r_(_mm_cvtsi32_si128(sh.r)), g_(_mm_cvtsi32_si128(sh.g)), b_(_mm_cvtsi32_si128(sh.b)) {}
+  FilterBlocks(const ChannelShifts& sh, const ColumnSums& sums)
+      : r_(_mm_cvtsi32_si128(sh.r)),
+        g_(_mm_cvtsi32_si128(sh.g)),
+        b_(_mm_cvtsi32_si128(sh.b)),
+        ink_r_(Splat(sums.ink_r)),
+        ink_g_(Splat(sums.ink_g)),
+        ink_b_(Splat(sums.ink_b)) {}
 
   // The number of samples that are not black of each of the eight.
   template <bool kOneInk>
@@ -162,18 +167,15 @@ class FilterBlocks {
   template <bool kOneInk>
   __m128i Pixels(const ColumnSums& sums, int i, __m128i count, __m128i back, __m128i old) const {
     const __m128i weight = _mm_max_epi16(_mm_sub_epi16(_mm_set1_epi16(8), count), Zero());
-    const auto mix = [&](const std::vector<int16_t>& sum, int ink, __m128i shift) {
+    const auto mix = [&](const std::vector<int16_t>& sum, __m128i ink, __m128i shift) {
       const __m128i back_c = _mm_and_si128(_mm_srl_epi16(back, shift), _mm_set1_epi16(31));
-      const __m128i inked = kOneInk
-                                ? _mm_mullo_epi16(count, _mm_set1_epi16(static_cast<int16_t>(ink)))
-                                : Even(sum, i);
+      const __m128i inked = kOneInk ? _mm_mullo_epi16(count, ink) : Even(sum, i);
       const __m128i total =
           _mm_add_epi16(_mm_add_epi16(inked, _mm_set1_epi16(31)), _mm_mullo_epi16(back_c, weight));
       return _mm_sll_epi16(_mm_min_epi16(_mm_srli_epi16(total, 3), _mm_set1_epi16(31)), shift);
     };
-    const __m128i mixed =
-        _mm_or_si128(_mm_or_si128(mix(sums.r, sums.ink_r, r_), mix(sums.g, sums.ink_g, g_)),
-                     mix(sums.b, sums.ink_b, b_));
+    const __m128i mixed = _mm_or_si128(
+        _mm_or_si128(mix(sums.r, ink_r_, r_), mix(sums.g, ink_g_, g_)), mix(sums.b, ink_b_, b_));
     const __m128i empty = _mm_cmpeq_epi16(count, Zero());
     return _mm_or_si128(_mm_and_si128(empty, old), _mm_andnot_si128(empty, mixed));
   }
@@ -192,7 +194,10 @@ class FilterBlocks {
     return _mm_packs_epi32(low_halves(three(i)), low_halves(three(i + 8)));
   }
 
+  static __m128i Splat(int v) { return _mm_set1_epi16(static_cast<int16_t>(v)); }
+
   __m128i r_, g_, b_;
+  __m128i ink_r_, ink_g_, ink_b_;  // the one ink's components
 };
 #endif
 
@@ -231,7 +236,7 @@ void FilterRow(const FilterContext& context, ColumnSums& sums, int v, int u_lo, 
   const int px = area.px;
   int u = u_lo;
 #if defined(__SSE2__)
-  const FilterBlocks blocks(sh);
+  const FilterBlocks blocks(sh, sums);
   for (; u + 8 <= u_hi; u += 8) {
     const int i = 2 * (u - u_lo);
     const __m128i count = FilterBlocks::Count<kOneInk>(sums, i);
