@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstring>
 
+#include "platform/byte_order.h"
 #include "platform/files.h"
 
 namespace platform {
@@ -15,13 +16,6 @@ namespace {
 constexpr size_t kFileHeaderBytes = 14;
 constexpr uint32_t kCompressionRgb = 0;
 constexpr uint32_t kCompressionBitFields = 3;
-
-uint32_t U32(std::span<const uint8_t> b, size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-uint16_t U16(std::span<const uint8_t> b, size_t at) {
-  return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
 
 bool KnownHeaderSize(uint32_t size) {
   return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
@@ -62,13 +56,13 @@ struct Header {
 };
 
 Header ReadHeader(std::span<const uint8_t> info) {
-  return {U32(info, 0),
-          static_cast<int32_t>(U32(info, 4)),
-          static_cast<int32_t>(U32(info, 8)),
-          U16(info, 14),
-          U32(info, 16),
-          U32(info, 20),
-          U32(info, 32)};
+  return {LoadLe32(info.data()),
+          static_cast<int32_t>(LoadLe32(info.data() + 4)),
+          static_cast<int32_t>(LoadLe32(info.data() + 8)),
+          LoadLe16(info.data() + 14),
+          LoadLe32(info.data() + 16),
+          LoadLe32(info.data() + 20),
+          LoadLe32(info.data() + 32)};
 }
 
 bool AcceptableShape(const Header& h) {
@@ -99,7 +93,7 @@ int64_t DeclaredPixelBytes(const Header& h) {
 // colour table), or 0 when the header is not one this reader takes.
 size_t PackedInfoBytes(std::span<const uint8_t> data) {
   if (data.size() < 40) return 0;
-  const uint32_t size = U32(data, 0);
+  const uint32_t size = LoadLe32(data.data());
   if (!KnownHeaderSize(size) || data.size() < size) return 0;
   const Header h = ReadHeader(data);
   size_t bytes = size;
@@ -115,7 +109,7 @@ size_t PackedInfoBytes(std::span<const uint8_t> data) {
 
 std::unique_ptr<Dib> Dib::FromFile(std::span<const uint8_t> file) {
   if (file.size() < kFileHeaderBytes || file[0] != 'B' || file[1] != 'M') return nullptr;
-  const uint32_t pixel_offset = U32(file, 10);
+  const uint32_t pixel_offset = LoadLe32(file.data() + 10);
   if (pixel_offset < kFileHeaderBytes || pixel_offset > file.size()) return nullptr;
   return Parse(file.subspan(kFileHeaderBytes, pixel_offset - kFileHeaderBytes),
                file.subspan(pixel_offset), file.size() - pixel_offset);
@@ -123,7 +117,7 @@ std::unique_ptr<Dib> Dib::FromFile(std::span<const uint8_t> file) {
 
 std::optional<Dib::Range> Dib::PixelRange(std::span<const uint8_t> head, uint64_t file_bytes) {
   if (head.size() < kFileHeaderBytes + 40 || head[0] != 'B' || head[1] != 'M') return std::nullopt;
-  const uint32_t pixel_offset = U32(head, 10);
+  const uint32_t pixel_offset = LoadLe32(head.data() + 10);
   if (pixel_offset < kFileHeaderBytes || pixel_offset > file_bytes) return std::nullopt;
   const Header h = ReadHeader(head.subspan(kFileHeaderBytes));
   if (!KnownHeaderSize(h.size) || !AcceptableShape(h)) return std::nullopt;
@@ -135,7 +129,7 @@ std::optional<Dib::Range> Dib::PixelRange(std::span<const uint8_t> head, uint64_
 std::unique_ptr<Dib> Dib::FromFileParts(std::span<const uint8_t> head,
                                         std::span<const uint8_t> pixels, uint64_t file_bytes) {
   if (head.size() < kFileHeaderBytes || head[0] != 'B' || head[1] != 'M') return nullptr;
-  const uint32_t pixel_offset = U32(head, 10);
+  const uint32_t pixel_offset = LoadLe32(head.data() + 10);
   if (pixel_offset < kFileHeaderBytes || pixel_offset > file_bytes) return nullptr;
   // The information block ends at the pixels; past kHeadBytes it holds
   // nothing the reader looks at.
@@ -178,7 +172,7 @@ std::unique_ptr<Dib> Dib::Parse(std::span<const uint8_t> info, std::span<const u
     // A 40-byte header is followed by the three masks; later headers hold them.
     const size_t at = 40;
     if (info.size() < at + 12) return nullptr;
-    for (int c = 0; c < 3; ++c) dib->masks_[c] = U32(info, at + 4 * c);
+    for (int c = 0; c < 3; ++c) dib->masks_[c] = LoadLe32(info.data() + at + 4 * c);
     if (h.size == 40) table_offset += 12;
     for (uint32_t mask : dib->masks_)
       if (!ContiguousMask(mask)) return nullptr;
@@ -213,7 +207,7 @@ void Dib::ReadRow(int y, int x, int count, uint32_t* out) const {
         out[i] = palette_[row[px]];
         break;
       case 16:
-        out[i] = PixelToColorRef(fields, row[px * 2] | (row[px * 2 + 1] << 8));
+        out[i] = PixelToColorRef(fields, LoadLe16(row + static_cast<size_t>(px) * 2));
         break;
       case 24: {
         const uint8_t* p = row + static_cast<size_t>(px) * 3;

@@ -2,15 +2,11 @@
 
 #include <cstring>
 
+#include "platform/byte_order.h"
+
 namespace platform {
 namespace {
 
-uint32_t Le32(std::span<const uint8_t> b, size_t at) {
-  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-uint16_t Le16(std::span<const uint8_t> b, size_t at) {
-  return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
 uint32_t Be32(std::span<const uint8_t> b, size_t at) {
   return static_cast<uint32_t>(b[at]) << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3];
 }
@@ -89,7 +85,7 @@ std::string WaveFileProblem(std::span<const uint8_t> file) {
   if (!IdAt(file, 0, "RIFF") || !IdAt(file, 8, "WAVE")) return "unsupported format: not RIFF/WAVE";
   bool format = false, data = false;
   for (size_t at = 12; at + 8 <= file.size();) {
-    const uint32_t size = Le32(file, at + 4);
+    const uint32_t size = LoadLe32(file.data() + at + 4);
     const size_t body = at + 8;
     if (size > file.size() - body) {
       if (IdAt(file, at, "data")) return "truncated: the samples run past the end of the file";
@@ -98,7 +94,8 @@ std::string WaveFileProblem(std::span<const uint8_t> file) {
     }
     if (IdAt(file, at, "fmt ")) {
       if (size < 16) return "the format chunk is shorter than 16 bytes";
-      if (Le16(file, body + 2) == 0 || Le32(file, body + 4) == 0 || Le16(file, body + 12) == 0)
+      if (LoadLe16(file.data() + body + 2) == 0 || LoadLe32(file.data() + body + 4) == 0 ||
+          LoadLe16(file.data() + body + 12) == 0)
         return "the format has no channels, rate or block size";
       format = true;
     } else if (IdAt(file, at, "data")) {
