@@ -46,6 +46,15 @@ TEST(WaveReader, AcceptsTheChunkLayoutsOfTheFormat) {
        RiffWave(RiffChunk("fmt ", PcmFields(1, 22050, 16) + U16(7)) + RiffChunk("data", kSamples))},
       {"RIFF size past the end",
        "RIFF" + U32(0xFFFFFFF0) + "WAVE" + kFmt + RiffChunk("data", kSamples)},
+      // Only the bytes of the format that are read must be there.
+      {"data before a fmt that claims 4 GB",
+       RiffWave(RiffChunk("data", kSamples) +
+                RiffChunkWithSize("fmt ", 0xFFFFFFF0u, PcmFields(1, 22050, 16)))},
+      {"a later broken fmt is not read",
+       RiffWave(kFmt + RiffChunk("fmt ", PcmFields(0, 0, 0)) + RiffChunk("data", kSamples))},
+      // The RIFF size bounds where chunks start, the file where they end.
+      {"samples past the RIFF size",
+       "RIFF" + U32(4 + 24 + 8) + "WAVE" + kFmt + RiffChunk("data", kSamples)},
   };
   for (const Case& c : cases) {
     el::sound::WaveData wave;
@@ -74,6 +83,14 @@ TEST(WaveReader, KeepsTheExtraBytesOfOtherFormats) {
   EXPECT_EQ(wave.Header().wFormatTag, 2);
   EXPECT_EQ(wave.Header().cbSize, extra.size());
   EXPECT_EQ(std::string(wave.format_record.begin() + 18, wave.format_record.end()), extra);
+
+  // A chunk too short for the extra count holds none.
+  el::sound::WaveData short_wave;
+  ASSERT_TRUE(Read(
+      RiffWave(RiffChunk("fmt ", PcmFields(1, 22050, 8, 2) + "\x05") + RiffChunk("data", kSamples)),
+      &short_wave));
+  EXPECT_EQ(short_wave.format_record.size(), 18u);
+  EXPECT_EQ(short_wave.Header().cbSize, 0);
 }
 
 TEST(WaveReader, RefusesBrokenAndLyingFiles) {
