@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/byte_order.h"
+#include "platform/wave_chunks.h"
 
 namespace platform {
 namespace {
@@ -81,31 +81,8 @@ std::string TrackProblem(std::span<const uint8_t> track) {
 }  // namespace
 
 std::string WaveFileProblem(std::span<const uint8_t> file) {
-  if (file.size() < 12) return "truncated: shorter than a wave file's header";
-  if (!IdAt(file, 0, "RIFF") || !IdAt(file, 8, "WAVE")) return "unsupported format: not RIFF/WAVE";
-  bool format = false, data = false;
-  for (size_t at = 12; at + 8 <= file.size();) {
-    const uint32_t size = LoadLe32(file.data() + at + 4);
-    const size_t body = at + 8;
-    if (size > file.size() - body) {
-      if (IdAt(file, at, "data")) return "truncated: the samples run past the end of the file";
-      if (IdAt(file, at, "fmt ")) return "truncated: the format runs past the end of the file";
-      break;
-    }
-    if (IdAt(file, at, "fmt ")) {
-      if (size < 16) return "the format chunk is shorter than 16 bytes";
-      if (LoadLe16(file.data() + body + 2) == 0 || LoadLe32(file.data() + body + 4) == 0 ||
-          LoadLe16(file.data() + body + 12) == 0)
-        return "the format has no channels, rate or block size";
-      format = true;
-    } else if (IdAt(file, at, "data")) {
-      data = true;
-    }
-    at = body + size + (size & 1);
-  }
-  if (!format) return "no format chunk";
-  if (!data) return "truncated: no samples";
-  return {};
+  WaveChunks chunks;
+  return ReadWaveChunks(file, &chunks);
 }
 
 std::string MidiFileProblem(std::span<const uint8_t> file) {

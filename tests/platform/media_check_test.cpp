@@ -67,4 +67,45 @@ TEST(MediaCheck, WavesAsTheWaveReaderTakesThem) {
             std::string::npos);
 }
 
+// Every refusal of the wave reader, word for word as the lint shows it, and
+// the layouts it plays that an older check refused.
+TEST(MediaCheck, NamesEveryWaveRefusalOfThePlayer) {
+  using test_support::PcmFields;
+  using test_support::RiffChunk;
+  using test_support::RiffChunkWithSize;
+  using test_support::RiffWave;
+  using test_support::U16;
+  using test_support::U32;
+  const std::string fmt = RiffChunk("fmt ", PcmFields(1, 8000, 8));
+  const std::string data = RiffChunk("data", "abcd");
+  const struct {
+    std::string file;
+    const char* problem;
+  } cases[] = {
+      {"RIFF" + U32(4), "truncated: shorter than a wave file's header"},
+      {"RIFF" + U32(4) + "AVI ", "unsupported format: not RIFF/WAVE"},
+      {RiffWave(data), "no format chunk"},
+      {"RIFF" + U32(4 + 12) + "WAVE" + data + fmt, "no format chunk"},
+      {RiffWave(RiffChunkWithSize("data", 100, "abcd") + fmt),
+       "truncated: the samples run past the end of the file"},
+      {RiffWave(RiffChunk("fmt ", PcmFields(1, 8000, 8).substr(0, 14)) + data),
+       "the format chunk is shorter than 16 bytes"},
+      {"RIFF" + U32(0xFFFFFFF0u) + "WAVE" + data + "fmt " + U32(16) + "\x01\x00",
+       "truncated: the format runs past the end of the file"},
+      {RiffWave(RiffChunkWithSize("fmt ", 0xFFFFFFF0u, PcmFields(1, 8000, 8))),
+       "truncated: the format runs past the end of the file"},
+      {RiffWave(RiffChunk("fmt ", PcmFields(1, 8000, 8, 2) + U16(9) + "ab") + data),
+       "the extra format bytes run past their chunk"},
+      {RiffWave(RiffChunk("fmt ", PcmFields(1, 8000, 0)) + data),
+       "the format has no channels, rate or block size"},
+      {RiffWave(fmt), "truncated: no samples"},
+      {"RIFF" + U32(4 + 24) + "WAVE" + fmt + data, "truncated: no samples"},
+      {RiffWave(fmt + RiffChunkWithSize("data", 0xFFFFFFF0u, "abcd")),
+       "truncated: the samples run past the end of the file"},
+      {RiffWave(data + RiffChunkWithSize("fmt ", 0xFFFFFFF0u, PcmFields(1, 8000, 8))), ""},
+      {RiffWave(fmt + RiffChunk("fmt ", PcmFields(0, 0, 0)) + data), ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Problem(WaveFileProblem, c.file), c.problem) << c.problem;
+}
+
 }  // namespace

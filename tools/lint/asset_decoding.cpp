@@ -8,6 +8,7 @@
 #include "platform/dib.h"
 #include "platform/files.h"
 #include "platform/media_check.h"
+#include "platform/wave_chunks.h"
 #include "tools/lint/lint.h"
 
 namespace lint {
@@ -15,7 +16,7 @@ namespace {
 
 // The sequencer's bound for a song and the sound buffers' for a wave file.
 constexpr size_t kMaxSongBytes = 16 << 20;
-constexpr size_t kMaxWaveBytes = size_t{0x0FFFFFFF} + 4096;
+constexpr size_t kMaxWaveBytes = size_t{platform::kMaxWaveSampleBytes} + 4096;
 
 }  // namespace
 

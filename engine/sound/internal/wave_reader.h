@@ -1,5 +1,6 @@
 // The reader of RIFF wave files: the "fmt " and "data" chunks, found in
-// either order inside the RIFF chunk, chunks padded to even lengths.
+// either order inside the RIFF chunk, chunks padded to even lengths (the
+// chunk walk is platform/wave_chunks.h, which `aoat lint` shares).
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include "engine/common/byte_source.h"
 #include "engine/el.h"
 #include "platform/audio/sound_buffer.h"
+#include "platform/wave_chunks.h"
 
 namespace el::sound {
 
@@ -17,7 +19,7 @@ using el::common::SpanSource;
 
 // The largest sample data a sound buffer can hold; bigger data is refused
 // before anything is allocated for it.
-inline constexpr uint32_t kMaxSampleBytes = 0x0FFFFFFF;
+inline constexpr uint32_t kMaxSampleBytes = platform::kMaxWaveSampleBytes;
 
 // A wave as the device takes it: the format record (tWAVEFORMATEX, 18 bytes,
 // followed by its extra format bytes) and the samples.
