@@ -25,6 +25,10 @@
 #                   platform/gdi/) and the headless backend include no media
 #                   library's header and no header of the media parts or of
 #                   the SDL backend, so the authoring tool links none of them.
+#   comforts        the story's side knows nothing of the comforts: nothing in
+#                   engine/, runtime/ (but the comforts themselves and the
+#                   program's entry, which installs them) or platform/ includes
+#                   a header of runtime/comforts/.
 #
 # Usage: cmake -DROOT=<source dir> -DRULE=<rule> -P check_layers.cmake
 if(NOT RULE)
@@ -98,6 +102,12 @@ elseif(RULE STREQUAL "platform_core")
   find_lines("#include[ \t]*\"platform/(sdl|text|audio)/|#include[ \t]*\"platform/(png_writer|font)\\.h\""
              ${checked})
   set(what "a media library or the SDL backend reached from the platform core")
+elseif(RULE STREQUAL "comforts")
+  glob_sources(checked engine runtime platform)
+  list(FILTER checked EXCLUDE REGEX "/runtime/comforts/")
+  list(FILTER checked EXCLUDE REGEX "/runtime/shell/main\\.cpp$")
+  find_lines("#include[ \t]*\"runtime/comforts/" ${checked})
+  set(what "the comforts are seen from below them")
 else()
   message(FATAL_ERROR "check_layers.cmake: no rule named '${RULE}'")
 endif()
