@@ -84,7 +84,9 @@ class DrawingContext {
   void InvertRect(const Rect& rect);
   // Stretched source copy of a rectangle of a device-independent bitmap.
   void StretchDib(const Rect& dst, const Dib& dib, const Rect& src);
-  // Stretched source copy from another surface (same pixel format).
+  // Stretched source copy from another surface (nearest sample, the
+  // blitter's rule), clipped to both surfaces pixel by pixel, converted
+  // through colour references when the formats differ.
   void StretchBlt(const Rect& dst, const Surface& src, const Rect& src_rect);
 
   // Text in Shift-JIS with the selected font.
@@ -107,5 +109,12 @@ class DrawingContext {
   IntPoint current_{};
   Rect last_text_bounds_{};
 };
+
+namespace reference {
+// The plain loop of DrawingContext::StretchBlt, pixel by pixel: destination
+// pixels off `target` and those whose sample falls off `src` are left as
+// they are. The context's fast path gives the same pixels.
+void StretchBlt(Surface& target, const Rect& dst, const Surface& src, const Rect& src_rect);
+}  // namespace reference
 
 }  // namespace platform

@@ -40,11 +40,6 @@ uint32_t UnpackChannel(uint32_t pixel, uint32_t mask) {
   return width >= 8 ? value >> (width - 8) : value << (8 - width);
 }
 
-bool Inside(const Rect& r, const Rect& bounds) {
-  return r.left >= bounds.left && r.top >= bounds.top && r.right <= bounds.right &&
-         r.bottom <= bounds.bottom;
-}
-
 }  // namespace
 
 uint32_t ColorRefToPixel(const PixelFormat& format, uint32_t color_ref) {

@@ -23,6 +23,12 @@ struct Rect {
   constexpr bool operator==(const Rect&) const = default;
 };
 
+// Whether `r` lies wholly within `bounds`.
+constexpr bool Inside(const Rect& r, const Rect& bounds) {
+  return r.left >= bounds.left && r.top >= bounds.top && r.right <= bounds.right &&
+         r.bottom <= bounds.bottom;
+}
+
 // The smallest rectangle holding both; an empty one adds nothing.
 constexpr Rect Union(const Rect& a, const Rect& b) {
   if (a.Empty()) return b.Empty() ? Rect{} : b;

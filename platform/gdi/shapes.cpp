@@ -1,9 +1,11 @@
 // The drawing context's pixel, line and curve members, inversion and the
-// stretched bitmap copies.
+// stretched bitmap copies (a stretch between surfaces takes the blitter's
+// fast path where nothing is clipped or converted).
 #include <algorithm>
 
 #include "platform/dib.h"
 #include "platform/gdi/raster.h"
+#include "platform/surface_fast.h"
 
 namespace platform {
 
@@ -46,19 +48,31 @@ void DrawingContext::StretchDib(const Rect& dst, const Dib& dib, const Rect& src
 
 void DrawingContext::StretchBlt(const Rect& dst, const Surface& src, const Rect& src_rect) {
   if (!valid_ || dst.Empty() || src_rect.Empty()) return;
-  for (int y = std::max(dst.top, 0); y < std::min(dst.bottom, target_.Height()); ++y) {
+  // Wholly inside both surfaces and in one format, nothing is clipped or
+  // converted, and the loop below is the blitter's unkeyed stretch, whose
+  // sampling it shares.
+  if (src.Format() == target_.Format() && Inside(dst, target_.Bounds()) &&
+      Inside(src_rect, src.Bounds()) && fast::Stretch(target_, dst, src, src_rect, false))
+    return;
+  reference::StretchBlt(target_, dst, src, src_rect);
+}
+
+void reference::StretchBlt(Surface& target, const Rect& dst, const Surface& src,
+                           const Rect& src_rect) {
+  if (dst.Empty() || src_rect.Empty()) return;
+  for (int y = std::max(dst.top, 0); y < std::min(dst.bottom, target.Height()); ++y) {
     const int sy =
         reference::StretchSample(src_rect.top, src_rect.Height(), dst.Height(), y - dst.top);
     if (sy < 0 || sy >= src.Height()) continue;
-    for (int x = std::max(dst.left, 0); x < std::min(dst.right, target_.Width()); ++x) {
+    for (int x = std::max(dst.left, 0); x < std::min(dst.right, target.Width()); ++x) {
       const int sx =
           reference::StretchSample(src_rect.left, src_rect.Width(), dst.Width(), x - dst.left);
       if (sx < 0 || sx >= src.Width()) continue;
       const uint32_t raw = src.GetPixel(sx, sy);
-      target_.SetPixel(x, y,
-                       src.Format() == target_.Format()
-                           ? raw
-                           : ColorRefToPixel(target_.Format(), PixelToColorRef(src.Format(), raw)));
+      target.SetPixel(x, y,
+                      src.Format() == target.Format()
+                          ? raw
+                          : ColorRefToPixel(target.Format(), PixelToColorRef(src.Format(), raw)));
     }
   }
 }
