@@ -2,8 +2,10 @@
 // 640 x 480 RGB565 pictures in one process: the keyed Layer beside SDL's RLE
 // colour-key blit, the layer blends and the wash beside plain loops of the
 // same formulas compiled here the same way, the 2x stretches beside pixman's
-// nearest-neighbour scale, the anti-aliased message beside its plain Draw
-// and the story frame beside a memcpy of the frame. Ends with the goal table.
+// nearest-neighbour scale (and the drawing context's fallback stretch beside
+// the blitter's and its own reference loop), the anti-aliased message beside
+// its plain Draw and the story frame beside a memcpy of the frame. Ends with
+// the goal table.
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 #include <pixman.h>
@@ -20,6 +22,7 @@
 #include "bench/support/scenes.h"
 #include "engine/draw/internal/pixel16.h"
 #include "engine/el.h"
+#include "platform/gdi.h"
 #include "platform/surface.h"
 
 namespace {
@@ -221,6 +224,26 @@ void BM_StretchLayerOpaque2x(benchmark::State& state) {
   });
 }
 
+// Without a stretching blitter, the drawing context stretches into the
+// Buffer sprite, which is then laid (the fallback of StretchLayer).
+void BM_StretchLayerOpaque2xByContext(benchmark::State& state) {
+  const int stretch = elDraw::UseStretch;
+  elDraw::UseStretch = 0;
+  Run(state, [](Pictures& p) {
+    elDraw::DirectStretchLayer(0, 0, p.half_opaque, 0, 0, kWidth / 2, kHeight / 2, kWidth, kHeight);
+  });
+  elDraw::UseStretch = stretch;
+}
+
+// The same fallback through the context's plain loop, pixel by pixel.
+void BM_StretchLayerOpaque2xByReferenceLoop(benchmark::State& state) {
+  Run(state, [](Pictures& p) {
+    platform::reference::StretchBlt(*Sprite[0].Object, {0, 0, kWidth, kHeight},
+                                    *Sprite[p.half_opaque].Object, {0, 0, kWidth / 2, kHeight / 2});
+    elDraw::DirectLayer(0, 0, 0, 0, 0, kWidth, kHeight);
+  });
+}
+
 void BM_PixmanNearest2x(benchmark::State& state) {
   platform::Surface& from = *Sprite[ThePictures().half_opaque].Object;
   std::vector<uint16_t> to(kPixels);
@@ -299,6 +322,8 @@ BENCHMARK(BM_ColorBlend);
 BENCHMARK(BM_PlainColorBlend);
 BENCHMARK(BM_StretchLayerKeyed2x);
 BENCHMARK(BM_StretchLayerOpaque2x);
+BENCHMARK(BM_StretchLayerOpaque2xByContext);
+BENCHMARK(BM_StretchLayerOpaque2xByReferenceLoop);
 BENCHMARK(BM_PixmanNearest2x);
 BENCHMARK(BM_DrawAAMessage)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PlainDrawMessage)->Unit(benchmark::kMicrosecond);
@@ -320,6 +345,11 @@ int main(int argc, char** argv) {
           {"ColorBlend", "BM_ColorBlend", "BM_PlainColorBlend", 1.5, 0},
           {"keyed StretchLayer 2x", "BM_StretchLayerKeyed2x", "BM_PixmanNearest2x", 1.0, 0},
           {"opaque StretchLayer 2x", "BM_StretchLayerOpaque2x", "BM_PixmanNearest2x", 1.0, 0},
+          // The context's stretch and a copy of the frame, beside the blitter's stretch.
+          {"opaque StretchLayer 2x without a stretching blitter (peer: with one)",
+           "BM_StretchLayerOpaque2xByContext", "BM_StretchLayerOpaque2x", 2.0, 0},
+          {"the same, fast path (peer: the context's reference loop)",
+           "BM_StretchLayerOpaque2xByContext", "BM_StretchLayerOpaque2xByReferenceLoop", 0.1, 0},
           {"DrawAA, four rows", "BM_DrawAAMessage", "BM_PlainDrawMessage", 8.0, 0},
           // 25 us where the memcpy of a frame takes 8 us.
           {"story frame (peer: memcpy of a frame)", "BM_StoryFrame", "BM_MemcpyFrame", 25.0 / 8, 0},
