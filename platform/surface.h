@@ -29,6 +29,12 @@ constexpr bool Inside(const Rect& r, const Rect& bounds) {
          r.bottom <= bounds.bottom;
 }
 
+// The part both hold (empty when they do not meet).
+constexpr Rect Intersect(const Rect& a, const Rect& b) {
+  return {a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+          a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
+
 // The smallest rectangle holding both; an empty one adds nothing.
 constexpr Rect Union(const Rect& a, const Rect& b) {
   if (a.Empty()) return b.Empty() ? Rect{} : b;

@@ -1,16 +1,6 @@
 #include "engine/font/internal/known_ink.h"
 
-#include <algorithm>
-
 namespace el::font {
-namespace {
-
-platform::Rect Intersection(const platform::Rect& a, const platform::Rect& b) {
-  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-          std::min(a.bottom, b.bottom)};
-}
-
-}  // namespace
 
 KnownInk& FontSpriteInk() {
   static KnownInk known;
@@ -23,7 +13,7 @@ KnownInk& ScratchInk() {
 }
 
 void KnownInk::Clear(platform::Surface& surface) {
-  const platform::Rect ink = Intersection(Ink(surface), surface.Bounds());
+  const platform::Rect ink = platform::Intersect(Ink(surface), surface.Bounds());
   known_ = false;
   if (!ink.Empty() && surface.Fill(ink, 0) != platform::BltResult::kOk) return;
   ink_ = {};

@@ -13,11 +13,6 @@
 namespace platform::text {
 namespace {
 
-Rect Intersect(const Rect& a, const Rect& b) {
-  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-          std::min(a.bottom, b.bottom)};
-}
-
 // Writes one raw pixel value; the pixel size is chosen once per span.
 class PixelWriter {
  public:
