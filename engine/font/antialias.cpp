@@ -19,8 +19,60 @@ void OpenScratch() {
   if (elFont::FontDC) elFont::FontDC->SetBkMode(platform::BackgroundMode::kTransparent);
 }
 
+PixelPlane PlaneOf(platform::Surface& surface, uint8_t* pixels) {
+  return {pixels, surface.PitchBytes(), surface.Width(), surface.Height(),
+          surface.Format().BytesPerPixel()};
+}
+
+// The position of each channel's top five bits.
+ChannelShifts ShiftsOf(const platform::PixelFormat& format) {
+  const auto top5 = [](uint32_t mask) {
+    return std::countr_zero(mask | 0x80000000u) + (std::popcount(mask) == 6 ? 1 : 0);
+  };
+  return {top5(format.r_mask), top5(format.g_mask), top5(format.b_mask)};
+}
+
+// Filters the scratch's rectangle (X1, Y1)-(X2, Y2) into the Font sprite at
+// (px, py) against the back buffer; `one_ink` when every sample that is not
+// black has that colour. What the filter writes is added to what is known
+// of the Font sprite.
 int FilterIntoFontSprite(int px, int py, int x1, int y1, int x2, int y2,
-                         std::optional<uint32_t> one_ink);
+                         std::optional<uint32_t> one_ink) {
+  platform::Surface* source = SpriteSurface(kFontBufferSprite);
+  platform::Surface* output = SpriteSurface(kFontSprite);
+  platform::Surface* background = DDBack.get();
+  if (!source || !output || !background) return 0;
+  // The virtual screen, kept inside the surfaces written and read.
+  const Box view{std::max(elDraw::Vx1, 0), std::max(elDraw::Vy1, 0),
+                 std::min({elDraw::Vx2, output->Width(), background->Width()}),
+                 std::min({elDraw::Vy2, output->Height(), background->Height()})};
+  FilterArea area;
+  if (!ClipFilterArea(px, py, x1, y1, x2, y2, view, &area)) return 1;
+  const int bytes = output->Format().BytesPerPixel();
+  if (source->Format().BytesPerPixel() != bytes || background->Format().BytesPerPixel() != bytes)
+    return 0;
+  const uint64_t output_count = output->WriteCount();
+  uint8_t* source_pixels = source->Lock();
+  uint8_t* output_pixels = source_pixels ? output->Lock() : nullptr;
+  uint8_t* background_pixels = output_pixels ? background->Lock() : nullptr;
+  if (background_pixels) {
+    const PixelPlane from = PlaneOf(*source, source_pixels), to = PlaneOf(*output, output_pixels),
+                     back = PlaneOf(*background, background_pixels);
+    const ChannelShifts shifts = ShiftsOf(output->Format());
+    if (g_reference_filter)
+      FilterHalfReference(from, to, back, area, shifts);
+    else if (one_ink)
+      FilterHalfOneInk(from, to, back, area, shifts, static_cast<uint16_t>(*one_ink));
+    else
+      FilterHalf(from, to, back, area, shifts);
+  }
+  if (background_pixels) background->Unlock();
+  if (output_pixels) output->Unlock();
+  if (source_pixels) source->Unlock();
+  FontSpriteInk().Add(*output, output_count,
+                      {area.px, area.py, area.px + area.ex, area.py + area.ey});
+  return background_pixels ? 1 : 0;
+}
 
 class ScratchTarget : public LineTarget {
  public:
@@ -73,19 +125,6 @@ void BeginScratch(int size, uint8_t charset) {
   OpenScope(SpriteSurface(kFontBufferSprite));
 }
 
-PixelPlane PlaneOf(platform::Surface& surface, uint8_t* pixels) {
-  return {pixels, surface.PitchBytes(), surface.Width(), surface.Height(),
-          surface.Format().BytesPerPixel()};
-}
-
-// The position of each channel's top five bits.
-ChannelShifts ShiftsOf(const platform::PixelFormat& format) {
-  const auto top5 = [](uint32_t mask) {
-    return std::countr_zero(mask | 0x80000000u) + (std::popcount(mask) == 6 ? 1 : 0);
-  };
-  return {top5(format.r_mask), top5(format.g_mask), top5(format.b_mask)};
-}
-
 }  // namespace
 }  // namespace el::font
 
@@ -132,51 +171,3 @@ void elFont::HideDrawAA(int X1, int Y1, int X2, int Y2, const char* Str, uint16_
 int elFont::DrawAA2(int Px, int Py, int X1, int Y1, int X2, int Y2) {
   return el::font::FilterIntoFontSprite(Px, Py, X1, Y1, X2, Y2, std::nullopt);
 }
-
-namespace el::font {
-namespace {
-
-// Filters the scratch's rectangle (X1, Y1)-(X2, Y2) into the Font sprite at
-// (px, py) against the back buffer; `one_ink` when every sample that is not
-// black has that colour. What the filter writes is added to what is known
-// of the Font sprite.
-int FilterIntoFontSprite(int px, int py, int x1, int y1, int x2, int y2,
-                         std::optional<uint32_t> one_ink) {
-  platform::Surface* source = SpriteSurface(kFontBufferSprite);
-  platform::Surface* output = SpriteSurface(kFontSprite);
-  platform::Surface* background = DDBack.get();
-  if (!source || !output || !background) return 0;
-  // The virtual screen, kept inside the surfaces written and read.
-  const Box view{std::max(elDraw::Vx1, 0), std::max(elDraw::Vy1, 0),
-                 std::min({elDraw::Vx2, output->Width(), background->Width()}),
-                 std::min({elDraw::Vy2, output->Height(), background->Height()})};
-  FilterArea area;
-  if (!ClipFilterArea(px, py, x1, y1, x2, y2, view, &area)) return 1;
-  const int bytes = output->Format().BytesPerPixel();
-  if (source->Format().BytesPerPixel() != bytes || background->Format().BytesPerPixel() != bytes)
-    return 0;
-  const uint64_t output_count = output->WriteCount();
-  uint8_t* source_pixels = source->Lock();
-  uint8_t* output_pixels = source_pixels ? output->Lock() : nullptr;
-  uint8_t* background_pixels = output_pixels ? background->Lock() : nullptr;
-  if (background_pixels) {
-    const PixelPlane from = PlaneOf(*source, source_pixels), to = PlaneOf(*output, output_pixels),
-                     back = PlaneOf(*background, background_pixels);
-    const ChannelShifts shifts = ShiftsOf(output->Format());
-    if (g_reference_filter)
-      FilterHalfReference(from, to, back, area, shifts);
-    else if (one_ink && bytes == 2)
-      FilterHalfOneInk(from, to, back, area, shifts, static_cast<uint16_t>(*one_ink));
-    else
-      FilterHalf(from, to, back, area, shifts);
-  }
-  if (background_pixels) background->Unlock();
-  if (output_pixels) output->Unlock();
-  if (source_pixels) source->Unlock();
-  FontSpriteInk().Add(*output, output_count,
-                      {area.px, area.py, area.px + area.ex, area.py + area.ey});
-  return background_pixels ? 1 : 0;
-}
-
-}  // namespace
-}  // namespace el::font

@@ -13,7 +13,9 @@ KnownInk& ScratchInk() {
 }
 
 void KnownInk::Clear(platform::Surface& surface) {
-  const platform::Rect ink = platform::Intersect(Ink(surface), surface.Bounds());
+  // Where the pixels may not be black: the whole surface when nothing is known.
+  const platform::Rect ink =
+      Knows(surface) ? platform::Intersect(ink_, surface.Bounds()) : surface.Bounds();
   known_ = false;
   if (!ink.Empty() && surface.Fill(ink, 0) != platform::BltResult::kOk) return;
   ink_ = {};
@@ -24,8 +26,7 @@ void KnownInk::Clear(platform::Surface& surface) {
 
 void KnownInk::Add(const platform::Surface& surface, uint64_t count_before,
                    const platform::Rect& written) {
-  const bool held = known_ && surface.Identity() == identity_ && count_before == write_count_ &&
-                    surface.LockCount() == lock_count_;
+  const bool held = KnewAt(surface, count_before);
   known_ = false;
   if (!held) return;
   ink_ = platform::Union(ink_, written);

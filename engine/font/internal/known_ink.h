@@ -27,19 +27,19 @@ class KnownInk {
   // scope, whose writes all move the write count), and keeps what is known.
   template <typename Step>
   void Across(const platform::Surface* surface, Step step) {
-    const bool held = surface && Holds(*surface);
+    const bool held = surface && Knows(*surface);
     step();
     if (held) Stamp(*surface);
   }
-  bool Knows(const platform::Surface& surface) const { return Holds(surface); }
-  // Where the pixels may not be black; the whole surface when nothing is known.
-  platform::Rect Ink(const platform::Surface& surface) const {
-    return Holds(surface) ? ink_ : surface.Bounds();
+  bool Knows(const platform::Surface& surface) const {
+    return KnewAt(surface, surface.WriteCount());
   }
 
  private:
-  bool Holds(const platform::Surface& surface) const {
-    return known_ && surface.Identity() == identity_ && surface.WriteCount() == write_count_ &&
+  // Whether what is known held when the surface's write count was `count`
+  // (and its locks are as they were then).
+  bool KnewAt(const platform::Surface& surface, uint64_t count) const {
+    return known_ && surface.Identity() == identity_ && count == write_count_ &&
            surface.LockCount() == lock_count_;
   }
   void Stamp(const platform::Surface& surface);
